@@ -1,0 +1,24 @@
+#!/bin/sh
+# Installs whichever of the listed Debian packages are missing. Nothing is
+# downloaded when everything is already there.
+set -eu
+list="$(dirname "$0")/debian-packages.txt"
+missing=""
+for pkg in $(grep -v '^#' "$list"); do
+    status=$(dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null || true)
+    case "$status" in
+        *" installed") ;;
+        *) missing="$missing $pkg" ;;
+    esac
+done
+[ -z "$missing" ] && exit 0
+if [ "$(id -u)" -eq 0 ]; then
+    echo "Installing:$missing"
+    export DEBIAN_FRONTEND=noninteractive
+    apt-get update
+    apt-get install -y --no-install-recommends $missing
+else
+    echo "Missing Debian packages. Install them with:" >&2
+    echo "  sudo apt-get update && sudo apt-get install -y$missing" >&2
+    exit 1
+fi

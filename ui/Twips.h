@@ -1,0 +1,24 @@
+// Every position and size on the windows is given in twips (15 to a pixel at
+// 96 dpi); this is the one place that turns them into Qt's logical pixels.
+#pragma once
+
+#include <QPoint>
+#include <QRect>
+#include <QSize>
+
+#include "game/Geometry.h"
+
+namespace pelmora::twips {
+
+constexpr int toPixels(int twips) { return twips / kTwipsPerPixel; }
+constexpr double toPixelsF(double twips) { return twips / kTwipsPerPixel; }
+constexpr int fromPixels(int pixels) { return pixels * kTwipsPerPixel; }
+constexpr double fromPixelsF(double pixels) { return pixels * kTwipsPerPixel; }
+
+inline QRect rect(int left, int top, int width, int height) {
+    return QRect(toPixels(left), toPixels(top), toPixels(width), toPixels(height));
+}
+inline QSize size(int width, int height) { return QSize(toPixels(width), toPixels(height)); }
+inline QPoint point(int x, int y) { return QPoint(toPixels(x), toPixels(y)); }
+
+}  // namespace pelmora::twips
