@@ -2,37 +2,21 @@
 
 namespace pelmora {
 
-bool isNormalBox(char cell) {
-    return cell == code::kBlue || cell == code::kGreen || cell == code::kRed ||
-           cell == code::kYellow;
-}
-
-bool isSelectedBox(char cell) {
-    return cell == 'B' || cell == 'G' || cell == 'R' || cell == 'Y';
-}
-
-char selectedFormOf(char normalBox) { return static_cast<char>(normalBox - 'a' + 'A'); }
-
-char normalFormOf(char selectedBox) { return static_cast<char>(selectedBox - 'A' + 'a'); }
-
 void ColourCounts::add(char cell) {
-    switch (cell) {
-        case code::kBlue: ++blue; break;
-        case code::kGreen: ++green; break;
-        case code::kRed: ++red; break;
-        case code::kYellow: ++yellow; break;
-        default: break;
-    }
+    blue += cell == code::kBlue;
+    green += cell == code::kGreen;
+    red += cell == code::kRed;
+    yellow += cell == code::kYellow;
 }
 
 void Board::clear(char fill) {
-    for (auto& row : cells_) row.fill(fill);
+    cells_.fill(fill);
 }
 
 ColourCounts Board::countNormalBoxes() const {
+    // Branch-free so that the compiler can count many cells at once.
     ColourCounts counts;
-    for (const auto& row : cells_)
-        for (char cell : row) counts.add(cell);
+    for (char cell : cells_) counts.add(cell);
     return counts;
 }
 

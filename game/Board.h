@@ -19,10 +19,17 @@ inline constexpr char kEmpty = 'X';
 inline constexpr char kNoCode = '\0';
 }  // namespace code
 
-bool isNormalBox(char cell);    // b, g, r, y
-bool isSelectedBox(char cell);  // B, G, R, Y
-char selectedFormOf(char normalBox);
-char normalFormOf(char selectedBox);
+// b, g, r, y
+inline bool isNormalBox(char cell) {
+    return cell == code::kBlue || cell == code::kGreen || cell == code::kRed ||
+           cell == code::kYellow;
+}
+// B, G, R, Y
+inline bool isSelectedBox(char cell) {
+    return cell == 'B' || cell == 'G' || cell == 'R' || cell == 'Y';
+}
+inline char selectedFormOf(char normalBox) { return static_cast<char>(normalBox - 'a' + 'A'); }
+inline char normalFormOf(char selectedBox) { return static_cast<char>(selectedBox - 'A' + 'a'); }
 
 struct ColourCounts {
     int blue = 0;
@@ -39,8 +46,12 @@ public:
     Board() { clear(code::kNoCode); }
 
     // row 0..6 top to bottom, column 0..12 left to right.
-    char& at(int row, int column) { return cells_[row][column]; }
-    char at(int row, int column) const { return cells_[row][column]; }
+    char& at(int row, int column) { return cells_[row * kColumns + column]; }
+    char at(int row, int column) const { return cells_[row * kColumns + column]; }
+
+    // All cells, row by row, for scans whose order does not matter.
+    std::array<char, kCells>& cells() { return cells_; }
+    const std::array<char, kCells>& cells() const { return cells_; }
     static bool contains(int row, int column) {
         return row >= 0 && row < kRows && column >= 0 && column < kColumns;
     }
@@ -51,7 +62,7 @@ public:
     bool operator==(const Board&) const = default;
 
 private:
-    std::array<std::array<char, kColumns>, kRows> cells_{};
+    std::array<char, kCells> cells_{};
 };
 
 }  // namespace pelmora

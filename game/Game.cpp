@@ -41,7 +41,11 @@ void Game::dest_MouseDown(std::int16_t /*button*/, std::int16_t /*shift*/, float
 }
 
 void Game::Timer1_Timer() {
-    texts_.Nmmc = wholeNumberText(resetCost(resets_));
+    const std::int64_t cost = resetCost(resets_);
+    if (cost != resetCostShown_) {
+        texts_.Nmmc = wholeNumberText(cost);
+        resetCostShown_ = cost;
+    }
     CloseEmptyColumns(board_);
     DropBoxes(board_);
     DrawBoard();
@@ -117,8 +121,13 @@ void Game::RemoveSelection() {
 void Game::DrawBoard() {
     host_.paintBoard(board_);
     // From the top level on the label keeps its last text.
-    if (const auto threshold = nextLevelThreshold(level_))
-        texts_.NEXTLEVEL = kNextLevelPrefix + wholeNumberText(std::llround(*threshold));
+    if (const auto threshold = nextLevelThreshold(level_)) {
+        const std::int64_t shown = std::llround(*threshold);
+        if (shown != nextLevelShown_) {
+            texts_.NEXTLEVEL = kNextLevelPrefix + wholeNumberText(shown);
+            nextLevelShown_ = shown;
+        }
+    }
 }
 
 void Game::restoreProgress(int level, std::int64_t points, std::int64_t resets) {

@@ -71,6 +71,10 @@ private:
     std::int64_t points_ = 0;
     std::int64_t selValue_ = 0;
     std::int64_t resets_ = 0;
+    // The numbers behind NEXTLEVEL and Nmmc as last written, so that the ten
+    // redraws a second do not rebuild unchanged texts.
+    std::int64_t nextLevelShown_ = -1;
+    std::int64_t resetCostShown_ = -1;
 };
 
 }  // namespace pelmora

@@ -1,0 +1,18 @@
+#include "about/Centring.h"
+
+#include <cmath>
+
+namespace pelmora::about {
+
+QPointF centredTopLeft(const QRect& screen, const QSize& outerSize) {
+    const double left = (double(screen.width()) - outerSize.width()) / 2.0;
+    const double top = (double(screen.height()) - outerSize.height()) / 2.0;
+    return QPointF(screen.left() + left, screen.top() + top);
+}
+
+QPoint centredTopLeftPixels(const QRect& screen, const QSize& outerSize) {
+    const QPointF exact = centredTopLeft(screen, outerSize);
+    return QPoint(int(std::floor(exact.x())), int(std::floor(exact.y())));
+}
+
+}  // namespace pelmora::about

@@ -1,0 +1,101 @@
+#include "ui/sound/SdlAudioOutput.h"
+
+#include <SDL.h>
+
+#include <algorithm>
+#include <thread>
+
+#include "ui/sound/SoundConstants.h"
+
+namespace pelmora::sound {
+
+SdlAudioOutput::~SdlAudioOutput() {
+    if (device_ != 0) {
+        SDL_CloseAudioDevice(device_);
+    }
+    if (subsystemStarted_) {
+        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    }
+}
+
+bool SdlAudioOutput::open() {
+    if (device_ != 0) {
+        return true;
+    }
+    if (lastFailedOpen_ && Clock::now() - *lastFailedOpen_ < kReopenDelay) {
+        return false;
+    }
+    if (tryOpen()) {
+        lastFailedOpen_.reset();
+        return true;
+    }
+    lastFailedOpen_ = Clock::now();
+    return false;
+}
+
+bool SdlAudioOutput::tryOpen() {
+    if (!subsystemStarted_) {
+        subsystemStarted_ = SDL_InitSubSystem(SDL_INIT_AUDIO) == 0;
+        if (!subsystemStarted_) {
+            return false;
+        }
+    }
+    SDL_AudioSpec wanted{};
+    wanted.freq = kRequestedRate;
+    wanted.format = kRequestedSampleFormat;
+    wanted.channels = kRequestedChannels;
+    wanted.samples = kRequestedBufferFrames;
+    wanted.callback = nullptr;  // samples are queued, not pulled
+    SDL_AudioSpec obtained{};
+    // Taking the device's own format spares SDL a second conversion behind
+    // ours; every clip is converted to whatever the device answers.
+    device_ = SDL_OpenAudioDevice(nullptr, 0, &wanted, &obtained, SDL_AUDIO_ALLOW_ANY_CHANGE);
+    if (device_ == 0) {
+        return false;
+    }
+    format_ = {obtained.format, obtained.channels, obtained.freq};
+    bufferFrames_ = obtained.samples;
+    return true;
+}
+
+bool SdlAudioOutput::playOut(const WavClip& clip) {
+    const auto& samples = clip.samples();
+    if (samples.empty()) {
+        return true;
+    }
+    settleIdle();  // a play cut short by a stalled device may have left samples behind
+    if (SDL_QueueAudio(device_, samples.data(), static_cast<Uint32>(samples.size())) != 0) {
+        return false;
+    }
+    const auto soundLength = clip.length();
+    const auto bufferLength = format_.lengthOf(static_cast<std::size_t>(bufferFrames_) * format_.bytesPerFrame());
+    const auto start = Clock::now();
+    const auto deadline = start + soundLength + 2 * bufferLength + kDrainGrace;
+
+    SDL_PauseAudioDevice(device_, 0);
+    waitForEmptyQueue(deadline);
+    // An empty queue means the last samples have just moved into the device's
+    // own buffer, and a device that took its first buffers ahead of time has
+    // not played them yet: wait for both before calling the sound done.
+    const auto playedOut = std::max(Clock::now() + bufferLength, start + soundLength);
+    std::this_thread::sleep_until(std::min(playedOut, deadline));
+    settleIdle();
+    return true;
+}
+
+void SdlAudioOutput::waitForEmptyQueue(Clock::time_point deadline) const {
+    while (SDL_GetQueuedAudioSize(device_) > 0) {
+        const auto now = Clock::now();
+        if (now >= deadline) {
+            return;
+        }
+        std::this_thread::sleep_for(std::min<Clock::duration>(kQueuePollInterval, deadline - now));
+    }
+}
+
+void SdlAudioOutput::settleIdle() const {
+    SDL_PauseAudioDevice(device_, 1);
+    SDL_ClearQueuedAudio(device_);
+}
+
+}  // namespace pelmora::sound

@@ -1,0 +1,28 @@
+// The numbers that shape how a sound reaches the speakers.
+#pragma once
+
+#include <SDL_audio.h>
+
+#include <chrono>
+
+namespace pelmora::sound {
+
+// What we ask of the audio device. CD quality suits short effects; the device
+// may answer with a format of its own, and each sound is converted to that.
+inline constexpr int kRequestedRate = 44100;
+inline constexpr int kRequestedChannels = 2;
+inline constexpr SDL_AudioFormat kRequestedSampleFormat = AUDIO_S16SYS;
+// Frames per device buffer: small, so the tail we wait for after the queue
+// runs dry stays short (about 23 ms at 44100 Hz).
+inline constexpr int kRequestedBufferFrames = 1024;
+
+// Grace beyond the sound's own length before we stop waiting for a device
+// that no longer takes samples.
+inline constexpr std::chrono::milliseconds kDrainGrace{250};
+// How often we look at the device's queue while a sound plays.
+inline constexpr std::chrono::milliseconds kQueuePollInterval{5};
+// After a failed attempt to open the device, plays within this time go
+// straight to the default sound instead of trying again.
+inline constexpr std::chrono::seconds kReopenDelay{2};
+
+}  // namespace pelmora::sound

@@ -1,0 +1,35 @@
+// The samples of one WAV file, held in memory in a known format.
+#pragma once
+
+#include <chrono>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "ui/sound/AudioFormat.h"
+
+namespace pelmora::sound {
+
+class WavClip {
+public:
+    WavClip(AudioFormat format, std::vector<std::uint8_t> samples);
+
+    // Reads the file afresh. Empty when it is missing, unreadable, or not a
+    // WAV file that SDL can decode.
+    static std::optional<WavClip> load(const std::string& path);
+
+    // The same sound in another format (sample type, channels, rate).
+    // Empty when SDL cannot convert between the two.
+    std::optional<WavClip> convertedTo(const AudioFormat& target) const;
+
+    const AudioFormat& format() const { return format_; }
+    const std::vector<std::uint8_t>& samples() const { return samples_; }
+    std::chrono::microseconds length() const { return format_.lengthOf(samples_.size()); }
+
+private:
+    AudioFormat format_;
+    std::vector<std::uint8_t> samples_;
+};
+
+}  // namespace pelmora::sound
