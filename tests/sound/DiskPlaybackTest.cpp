@@ -3,10 +3,12 @@
 // the caller. Each test points the driver at its own capture file.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <functional>
+#include <ostream>
 #include <random>
 #include <string>
 
@@ -85,7 +87,8 @@ TEST_F(DiskPlayback, SoundInTheDeviceFormatIsWrittenSampleForSample) {
 }
 
 TEST_F(DiskPlayback, EightBitMonoIsWidenedToSixteenBitStereo) {
-    // Unsigned 8-bit v becomes signed 16-bit (v - 128) * 256 in both channels.
+    // Unsigned 8-bit v becomes signed 16-bit (v - 128) * 256 in both channels;
+    // SDL goes through floating point, which may land one step lower.
     const auto sound = twoLevel8BitMono(kDeviceRate, 0.2, 200, 60, 500);
     const auto path = writeSound("win.wav", sound);
     {
@@ -96,8 +99,8 @@ TEST_F(DiskPlayback, EightBitMonoIsWidenedToSixteenBitStereo) {
     ASSERT_EQ(frames.size(), sound.frames() * kDeviceBytesPerFrame);
     for (std::size_t i = 0; i < sound.frames(); ++i) {
         const int expected = (sound.samples[i] - 128) * 256;
-        ASSERT_EQ(leftSample(frames, i), expected) << "frame " << i;
-        ASSERT_EQ(rightSample(frames, i), expected) << "frame " << i;
+        ASSERT_NEAR(leftSample(frames, i), expected, 1) << "frame " << i;
+        ASSERT_NEAR(rightSample(frames, i), expected, 1) << "frame " << i;
     }
 }
 
@@ -112,8 +115,10 @@ TEST_F(DiskPlayback, ResampledSoundKeepsItsLengthAndLevel) {
     const auto frames = heard();
     const std::size_t heardFrames = frames.size() / kDeviceBytesPerFrame;
     const std::size_t expectedFrames = sound.frames() * 2;
-    // The resampler may trim or pad a few frames at the ends.
-    EXPECT_NEAR(static_cast<double>(heardFrames), static_cast<double>(expectedFrames), expectedFrames * 0.01);
+    // Every frame is played; only the resampler's first few, still rising
+    // from silence, may read as silence.
+    EXPECT_LE(heardFrames, expectedFrames);
+    EXPECT_GE(heardFrames, expectedFrames * 99 / 100);
     ASSERT_GT(heardFrames, 0u);
     for (std::size_t i = 0; i < heardFrames; ++i) {
         ASSERT_EQ(leftSample(frames, i), rightSample(frames, i)) << "frame " << i;
@@ -169,6 +174,8 @@ struct BrokenFile {
     std::function<void(const fs::path&)> make;
 };
 
+void PrintTo(const BrokenFile& file, std::ostream* out) { *out << file.name; }
+
 std::vector<std::uint8_t> validWavBytes() { return wavFileBytes(noZeroByte16Bit(kDeviceRate, kDeviceChannels, 0.05, 3)); }
 
 const BrokenFile kBrokenFiles[] = {
@@ -194,6 +201,12 @@ const BrokenFile kBrokenFiles[] = {
          auto bytes = validWavBytes();
          bytes[20] = 0x34;  // format tag, 1 for PCM
          bytes[21] = 0x12;
+         writeFile(p, bytes);
+     }},
+    {"ZeroSampleRate",
+     [](const fs::path& p) {
+         auto bytes = validWavBytes();
+         std::fill(bytes.begin() + 24, bytes.begin() + 32, 0);  // sample rate and byte rate
          writeFile(p, bytes);
      }},
 };

@@ -22,8 +22,8 @@ constexpr std::uint64_t kTileLayoutSeed = 0x50454C4D4F5241ULL;
 // dying away over the next few.
 constexpr double kGlowSolidWidth = 4;
 constexpr double kGlowFadeWidth = 3.5;
-constexpr double kGlowEdgeStrength = 0.96;
-constexpr double kGlowInnerStrength = 0.72;
+constexpr double kGlowEdgeStrength = 0.97;
+constexpr double kGlowInnerStrength = 0.85;
 
 // Below the blue band the navy fades out to nearly nothing before the black.
 constexpr double kFadeEndStrength = 0.06;

@@ -15,9 +15,13 @@ constexpr std::array<Rgb, 5> kRings{
 constexpr int kFaceRing = 2;
 constexpr double kThinRingWidth = 1.0;
 
-// Light falls from the top left: how far each side of a ring moves towards
-// white (positive) or black (negative).
-constexpr double kSideLight[] = {+0.18, +0.32, -0.16, -0.28};  // left, top, right, bottom
+// Light falls from the top left: how far each side moves towards white
+// (positive) or black (negative).
+constexpr double kSideLight[] = {+0.2, +0.35, -0.2, -0.32};  // left, top, right, bottom
+// How strongly each ring takes that light. The outer rings stand up from the
+// picture; the navy rings are the well the box sits in, so they take the light
+// the other way round, darkest along the top and left.
+constexpr std::array<double, 5> kRingRelief{0.5, 0.45, 1.0, -0.6, -0.4};
 }  // namespace
 
 BevelFrame::BevelFrame(const DesignRect& outer, const DesignRect& box)
@@ -72,7 +76,7 @@ Rgb BevelFrame::colourAt(double u, double v) const {
     }
 
     const Rgb base = kRings[ring];
-    const double light = kSideLight[owner];
+    const double light = kSideLight[owner] * kRingRelief[ring];
     return light >= 0 ? mix(base, palette::kWhite, light) : mix(base, palette::kBlack, -light);
 }
 

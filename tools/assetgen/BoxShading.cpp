@@ -13,7 +13,7 @@ constexpr double kHighlightStrength = 0.42;
 constexpr double kHighlightReachX = 0.5;
 constexpr double kHighlightReachY = 0.7;
 // Colour of the deepest shadow, relative to the base colour.
-constexpr double kShadowDepth = 0.55;
+constexpr double kShadowDepth = 0.6;
 // Where along the top-left to bottom-right diagonal the shadow begins.
 constexpr double kShadowStart = 0.35;
 }  // namespace

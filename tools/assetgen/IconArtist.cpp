@@ -63,7 +63,8 @@ DesignRect boxRect(const Layout& layout, int row, int column) {
 }
 
 QString svgColour(const Rgb& c) {
-    return QStringLiteral("rgb(%1,%2,%3)").arg(c.r).arg(c.g).arg(c.b);
+    const QRgb rgb = toQRgb(c);
+    return QStringLiteral("rgb(%1,%2,%3)").arg(qRed(rgb)).arg(qGreen(rgb)).arg(qBlue(rgb));
 }
 }  // namespace
 

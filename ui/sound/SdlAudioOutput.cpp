@@ -19,6 +19,12 @@ SdlAudioOutput::~SdlAudioOutput() {
 }
 
 bool SdlAudioOutput::open() {
+    // A device that went away (unplugged, sound server gone) reads as
+    // stopped even while unpaused; it would take no samples, so let go of it.
+    if (device_ != 0 && SDL_GetAudioDeviceStatus(device_) == SDL_AUDIO_STOPPED) {
+        SDL_CloseAudioDevice(device_);
+        device_ = 0;
+    }
     if (device_ != 0) {
         return true;
     }
@@ -70,7 +76,8 @@ bool SdlAudioOutput::playOut(const WavClip& clip) {
     const auto soundLength = clip.length();
     const auto bufferLength = format_.lengthOf(static_cast<std::size_t>(bufferFrames_) * format_.bytesPerFrame());
     const auto start = Clock::now();
-    const auto deadline = start + soundLength + 2 * bufferLength + kDrainGrace;
+    const auto grace = kDrainGrace + soundLength * kDrainGracePercentOfLength / 100;
+    const auto deadline = start + soundLength + 2 * bufferLength + grace;
 
     SDL_PauseAudioDevice(device_, 0);
     waitForEmptyQueue(deadline);

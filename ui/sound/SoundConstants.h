@@ -16,9 +16,17 @@ inline constexpr SDL_AudioFormat kRequestedSampleFormat = AUDIO_S16SYS;
 // runs dry stays short (about 23 ms at 44100 Hz).
 inline constexpr int kRequestedBufferFrames = 1024;
 
+// Silence fed to the resampler after each sound, per unit of the
+// input-to-output rate ratio (rounded up). SDL 2.26 holds back the
+// resampler's last few hundred input frames and its flush does not always
+// release them; this silence pushes them out.
+inline constexpr int kResamplerTailFrames = 1024;
+
 // Grace beyond the sound's own length before we stop waiting for a device
-// that no longer takes samples.
+// that no longer takes samples: a fixed part, plus a share of the length
+// for devices that play a little slower than their rate says.
 inline constexpr std::chrono::milliseconds kDrainGrace{250};
+inline constexpr int kDrainGracePercentOfLength = 10;
 // How often we look at the device's queue while a sound plays.
 inline constexpr std::chrono::milliseconds kQueuePollInterval{5};
 // After a failed attempt to open the device, plays within this time go

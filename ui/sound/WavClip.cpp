@@ -2,8 +2,11 @@
 
 #include <SDL.h>
 
+#include <algorithm>
 #include <memory>
 #include <utility>
+
+#include "ui/sound/SoundConstants.h"
 
 namespace pelmora::sound {
 
@@ -13,6 +16,23 @@ struct AudioStreamDeleter {
     void operator()(SDL_AudioStream* stream) const { SDL_FreeAudioStream(stream); }
 };
 using AudioStreamPtr = std::unique_ptr<SDL_AudioStream, AudioStreamDeleter>;
+
+std::vector<std::uint8_t> silence(const AudioFormat& format, std::size_t frames) {
+    std::vector<std::uint8_t> bytes(frames * format.bytesPerFrame(), 0);
+    if (!SDL_AUDIO_ISSIGNED(format.sampleFormat)) {
+        // Unsigned samples rest at their midpoint: top bit of the top byte.
+        const int sampleBytes = SDL_AUDIO_BITSIZE(format.sampleFormat) / 8;
+        const int topByte = SDL_AUDIO_ISBIGENDIAN(format.sampleFormat) ? 0 : sampleBytes - 1;
+        for (std::size_t at = topByte; at < bytes.size(); at += sampleBytes) {
+            bytes[at] = 0x80;
+        }
+    }
+    return bytes;
+}
+
+bool put(SDL_AudioStream* stream, const std::vector<std::uint8_t>& bytes) {
+    return SDL_AudioStreamPut(stream, bytes.data(), static_cast<int>(bytes.size())) == 0;
+}
 
 }  // namespace
 
@@ -47,10 +67,9 @@ std::optional<WavClip> WavClip::convertedTo(const AudioFormat& target) const {
     if (!stream) {
         return std::nullopt;
     }
-    // Flushing pushes the resampler's last frames out instead of holding
-    // them back for input that will never come.
-    if (SDL_AudioStreamPut(stream.get(), samples_.data(), static_cast<int>(samples_.size())) != 0 ||
-        SDL_AudioStreamFlush(stream.get()) != 0) {
+    const std::size_t frames = samples_.size() / format_.bytesPerFrame();
+    const auto tail = silence(format_, kResamplerTailFrames * static_cast<std::size_t>(format_.rate / target.rate + 1));
+    if (!put(stream.get(), samples_) || !put(stream.get(), tail) || SDL_AudioStreamFlush(stream.get()) != 0) {
         return std::nullopt;
     }
     std::vector<std::uint8_t> converted(static_cast<std::size_t>(SDL_AudioStreamAvailable(stream.get())));
@@ -58,7 +77,9 @@ std::optional<WavClip> WavClip::convertedTo(const AudioFormat& target) const {
     if (received < 0) {
         return std::nullopt;
     }
-    converted.resize(static_cast<std::size_t>(received));
+    // Cut the tail back off: the sound keeps exactly its own length.
+    const std::size_t framesOut = (frames * target.rate + format_.rate / 2) / format_.rate;
+    converted.resize(std::min(static_cast<std::size_t>(received), framesOut * target.bytesPerFrame()));
     return WavClip(target, std::move(converted));
 }
 

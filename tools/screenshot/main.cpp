@@ -1,0 +1,62 @@
+// Opens the game window, selects the largest group on the board and saves a
+// picture of the window: the picture in the README.
+#include <QApplication>
+#include <QTimer>
+
+#include "game/Geometry.h"
+#include "game/RandomSource.h"
+#include "game/Selection.h"
+#include "ui/MainWindow.h"
+#include "ui/sound/SoundPlayer.h"
+
+namespace {
+
+class NoSound final : public pelmora::SoundPlayer {
+public:
+    void playAndWait(const std::string&) override {}
+};
+
+// The cell whose press selects the most boxes.
+pelmora::Cell biggestGroup(const pelmora::Board& board) {
+    pelmora::Cell best{0, 0};
+    int bestCount = 0;
+    for (int row = 0; row < pelmora::kRows; ++row) {
+        for (int column = 0; column < pelmora::kColumns; ++column) {
+            pelmora::Board trial = board;
+            trial.at(row, column) = pelmora::selectedFormOf(trial.at(row, column));
+            pelmora::growSelection(trial);
+            const int count = pelmora::countSelected(trial);
+            if (count > bestCount) {
+                bestCount = count;
+                best = {row, column};
+            }
+        }
+    }
+    return best;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("screenshot.png");
+
+    NoSound sound;
+    pelmora::MixingGenerator generator(20261206);  // the same board every time
+    pelmora::SystemLocalClock clock;
+    pelmora::RandomSource random(generator, clock);
+    pelmora::MainWindow window(sound, random);
+    window.show();
+
+    QTimer::singleShot(500, [&] {
+        const pelmora::Cell cell = biggestGroup(window.game().board());
+        window.game().dest_MouseDown(1, 0,
+                                     pelmora::kBoardLeft + (cell.column + 0.5f) * pelmora::kCellWidth,
+                                     pelmora::kBoardTop + (cell.row + 0.5f) * pelmora::kCellHeight);
+        QTimer::singleShot(300, [&] {
+            const bool saved = window.grab().save(out);
+            QApplication::exit(saved ? 0 : 1);
+        });
+    });
+    return QApplication::exec();
+}

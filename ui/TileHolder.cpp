@@ -1,0 +1,59 @@
+#include "ui/TileHolder.h"
+
+#include <QLabel>
+
+#include "ui/MainLayout.h"
+#include "ui/Pictures.h"
+#include "ui/Twips.h"
+
+namespace pelmora {
+namespace {
+
+struct TileBox {
+    const char* name;
+    char cellCode;
+};
+
+// In the order the boxes are created.
+constexpr TileBox kTileBoxes[] = {
+    {"rh", 'R'}, {"yh", 'Y'}, {"y", 'y'}, {"r", 'r'},
+    {"g", 'g'},  {"b", 'b'},  {"bh", 'B'}, {"gh", 'G'},
+};
+
+}  // namespace
+
+TileHolder::TileHolder(qreal devicePixelRatio, QWidget* parent) : QWidget(parent, Qt::Tool) {
+    setObjectName("pic");
+    setWindowTitle("PICS");
+    setFixedSize(twips::size(layout::kPicClientWidth, layout::kPicClientHeight));
+    int left = 0;
+    for (const TileBox& tile : kTileBoxes) {
+        auto* box = new QLabel(this);
+        box->setObjectName(tile.name);
+        box->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        box->setLineWidth(kFrameWidth);
+        const QPixmap picture = pictures::load(tile.name, devicePixelRatio);
+        box->setPixmap(picture);
+        const QSize pictureSize = picture.deviceIndependentSize().toSize();
+        box->setFixedSize(pictureSize + QSize(2 * kFrameWidth, 2 * kFrameWidth));
+        box->move(left, 0);
+        left += box->width();
+        picturesByCode_.insert(tile.cellCode, picture);
+        boxesByName_.insert(tile.name, box);
+    }
+}
+
+const QPixmap* TileHolder::tileFor(char cellCode) const {
+    const auto found = picturesByCode_.constFind(cellCode);
+    return found == picturesByCode_.constEnd() ? nullptr : &found.value();
+}
+
+QSize TileHolder::outerSizeTwips(const QString& name) const {
+    const QLabel* box = boxesByName_.value(name);
+    if (!box) return {};
+    return QSize(twips::fromPixels(box->width()), twips::fromPixels(box->height()));
+}
+
+QSize TileHolder::cellSizeTwips() const { return outerSizeTwips(QStringLiteral("b")); }
+
+}  // namespace pelmora
