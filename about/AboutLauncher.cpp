@@ -5,8 +5,12 @@ namespace pelmora::about {
 AboutLauncher::AboutLauncher(LinkOpener openLink) : m_openLink(std::move(openLink)) {}
 
 void AboutLauncher::show() {
-    if (m_window.isNull())
+    if (m_window.isNull()) {
         m_window = new AboutWindow(m_openLink);
+        m_window->show();
+        return;
+    }
+    // Already open, perhaps behind the main window: bring it forward.
     m_window->show();
     m_window->raise();
     m_window->activateWindow();

@@ -11,7 +11,7 @@
 #include "about/AboutTexts.h"
 #include "about/ApplicationPointer.h"
 #include "about/Centring.h"
-#include "about/ClickableLabel.h"
+#include "ui/ClickableLabel.h"
 #include "ui/Fonts.h"
 
 namespace pelmora::about {
@@ -49,9 +49,10 @@ void AboutWindow::setUpWindow() {
     setFixedSize(twips::size(layout::kClientWidth, layout::kClientHeight));
     setFont(fonts::make(layout::kWindowFontFamily, layout::kWindowFontPoints));
 
+    // Only the background turns black; white text is set label by label, so
+    // the text box and its scroll bar keep the desktop's usual colours.
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, layout::kBackground);
-    palette.setColor(QPalette::WindowText, layout::kText);
     setPalette(palette);
     setAutoFillBackground(true);
 }
@@ -63,6 +64,7 @@ QLabel* AboutWindow::addLabel(QLabel* label, const char* objectName, const QRect
     // Labels here read from their top-left corner and wrap inside their box.
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->setWordWrap(true);
+    setTextColour(label, layout::kText);
     return label;
 }
 

@@ -2,8 +2,7 @@
 // state.
 #include <QApplication>
 
-#include "game/RandomSource.h"
-#include "ui/MainWindow.h"
+#include "ui/GameProgram.h"
 #include "ui/sound/SdlSoundPlayer.h"
 
 int main(int argc, char* argv[]) {
@@ -12,11 +11,7 @@ int main(int argc, char* argv[]) {
     QApplication::setDesktopFileName("pelmora");
 
     pelmora::SdlSoundPlayer sound([] { QApplication::beep(); });
-    pelmora::MixingGenerator generator;
-    pelmora::SystemLocalClock clock;
-    pelmora::RandomSource random(generator, clock);
-
-    pelmora::MainWindow window(sound, random);
-    window.show();
+    pelmora::GameProgram program(sound);
+    program.window().show();
     return QApplication::exec();
 }

@@ -69,13 +69,6 @@ private slots:
         QVERIFY(QApplication::overrideCursor() == nullptr);
     }
 
-    void pressOnLabelReleasedElsewhereIsNoClick() {
-        auto* contact = m_window->findChild<QLabel*>("Label7");
-        QTest::mousePress(contact, Qt::LeftButton);
-        QTest::mouseRelease(contact, Qt::LeftButton, {}, QPoint(-5, -5));
-        QVERIFY(m_opened.isEmpty());
-    }
-
     void linkLeavesTheCustomPointerOnTheWholeApplication() {
         QVERIFY(QApplication::overrideCursor() == nullptr);
         QTest::mouseClick(m_window->findChild<QLabel*>("Label7"), Qt::LeftButton);

@@ -184,6 +184,9 @@ private slots:
         box->selectAll();
         QCOMPARE(box->textCursor().selectedText().size(), before.size());
     }
+
+private:
+    AboutWindow* m_window = nullptr;
 };
 
 QTEST_MAIN(AboutWindowTest)

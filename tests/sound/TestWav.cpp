@@ -22,7 +22,9 @@ void put32(std::vector<std::uint8_t>& out, std::uint32_t value) {
     put16(out, static_cast<std::uint16_t>(value >> 16));
 }
 
-void putTag(std::vector<std::uint8_t>& out, std::string_view tag) { out.insert(out.end(), tag.begin(), tag.end()); }
+void putTag(std::vector<std::uint8_t>& out, std::string_view tag) {
+    for (char letter : tag) out.push_back(static_cast<std::uint8_t>(letter));
+}
 
 std::size_t framesFor(int rate, double seconds) { return static_cast<std::size_t>(rate * seconds); }
 
