@@ -1,0 +1,18 @@
+// The game as a player starts it, ending at its first painted board.
+#include <QApplication>
+
+#include "FirstPaintProbe.h"
+#include "ui/BoardSurface.h"
+#include "ui/GameProgram.h"
+#include "ui/sound/SdlSoundPlayer.h"
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    pelmora::SdlSoundPlayer sound([] { QApplication::beep(); });
+    pelmora::GameProgram program(sound);
+    // With --stay it keeps running, for measuring the idle game.
+    const bool stay = argc > 1 && QString(argv[1]) == "--stay";
+    pelmora::FirstPaintProbe probe(stay ? nullptr : &program.window().dest());
+    program.window().show();
+    return QApplication::exec();
+}
