@@ -4,7 +4,7 @@ BUILD_TYPE ?= Release
 PREFIX ?= /usr/local
 CMAKE_FLAGS ?=
 
-.PHONY: all deps configure build run test bench screenshot assets install clean
+.PHONY: all deps configure build run test bench screenshot assets install deb check-install clean
 
 all: build
 
@@ -36,6 +36,14 @@ assets: deps
 
 install: build
 	cmake --install $(BUILD) --prefix $(PREFIX)
+
+# A Debian package of the built game, left in $(BUILD).
+deb: build
+	cd $(BUILD) && cpack -G DEB
+
+# Installs into a scratch folder, makes and unpacks the .deb, checks both.
+check-install: build
+	./tools/check-install.sh $(BUILD)
 
 clean:
 	rm -rf $(BUILD)

@@ -20,16 +20,16 @@ inline constexpr char kNoCode = '\0';
 }  // namespace code
 
 // b, g, r, y
-inline bool isNormalBox(char cell) {
+constexpr bool isNormalBox(char cell) {
     return cell == code::kBlue || cell == code::kGreen || cell == code::kRed ||
            cell == code::kYellow;
 }
 // B, G, R, Y
-inline bool isSelectedBox(char cell) {
+constexpr bool isSelectedBox(char cell) {
     return cell == 'B' || cell == 'G' || cell == 'R' || cell == 'Y';
 }
-inline char selectedFormOf(char normalBox) { return static_cast<char>(normalBox - 'a' + 'A'); }
-inline char normalFormOf(char selectedBox) { return static_cast<char>(selectedBox - 'A' + 'a'); }
+constexpr char selectedFormOf(char normalBox) { return static_cast<char>(normalBox - 'a' + 'A'); }
+constexpr char normalFormOf(char selectedBox) { return static_cast<char>(selectedBox - 'A' + 'a'); }
 
 struct ColourCounts {
     int blue = 0;

@@ -85,18 +85,46 @@ void growSelection(Board& board) {
 // The whole-board scans below touch each cell on its own, so they run over
 // the flat cell array, written branch-free.
 
+namespace {
+
+// Per code: what clearing or emptying a selection makes of it, and whether
+// it counts as selected. Table look-ups keep the whole-board scans short.
+struct CodeTables {
+    std::array<char, 256> cleared{};
+    std::array<char, 256> emptied{};
+    std::array<std::uint8_t, 256> selected{};
+};
+
+constexpr CodeTables makeCodeTables() {
+    CodeTables tables;
+    for (int code = 0; code < 256; ++code) {
+        const char cell = static_cast<char>(code);
+        const bool isSelected = isSelectedBox(cell);
+        tables.cleared[code] = isSelected ? normalFormOf(cell) : cell;
+        tables.emptied[code] = isSelected ? code::kEmpty : cell;
+        tables.selected[code] = isSelected ? 1 : 0;
+    }
+    return tables;
+}
+
+constexpr CodeTables kCodeTables = makeCodeTables();
+
+inline std::uint8_t index(char cell) { return static_cast<std::uint8_t>(cell); }
+
+}  // namespace
+
 int countSelected(const Board& board) {
     int count = 0;
-    for (char cell : board.cells()) count += isSelectedBox(cell);
+    for (char cell : board.cells()) count += kCodeTables.selected[index(cell)];
     return count;
 }
 
 void clearSelection(Board& board) {
-    for (char& cell : board.cells()) cell = isSelectedBox(cell) ? normalFormOf(cell) : cell;
+    for (char& cell : board.cells()) cell = kCodeTables.cleared[index(cell)];
 }
 
 void emptySelected(Board& board) {
-    for (char& cell : board.cells()) cell = isSelectedBox(cell) ? code::kEmpty : cell;
+    for (char& cell : board.cells()) cell = kCodeTables.emptied[index(cell)];
 }
 
 bool hasSameColouredNeighbour(const Board& board, int row, int column) {

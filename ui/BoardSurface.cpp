@@ -50,13 +50,13 @@ void BoardSurface::drawBoard(const Board& board, const TileHolder& tiles) {
     for (int column = 0; column < kColumns; ++column) {
         for (int row = 0; row < kRows; ++row) {
             const char code = board.at(row, column);
-            const QPixmap* tile = tiles.tileFor(code);
+            const QPixmap* tile = tiles.tileFor(code, ratio);
             if (!tile) continue;
             const QSize cell = tiles.cellSizeTwips();
             const QPointF topLeft(twips::toPixelsF(kBoardLeft + column * cell.width()),
                                   twips::toPixelsF(kBoardTop + row * cell.height()));
             const QSizeF cellPixels(twips::toPixelsF(cell.width()), twips::toPixelsF(cell.height()));
-            painter.drawPixmap(topLeft, tileAtCellSize(code, *tile, cellPixels));
+            painter.drawPixmap(topLeft, tileAtCellSize(code, *tile, cellPixels, ratio));
         }
     }
     drawn_ = board;
@@ -64,14 +64,15 @@ void BoardSurface::drawBoard(const Board& board, const TileHolder& tiles) {
     update();
 }
 
-const QPixmap& BoardSurface::tileAtCellSize(char code, const QPixmap& tile, QSizeF cellPixels) {
-    if (cellPixels != stretchedFor_) {
+const QPixmap& BoardSurface::tileAtCellSize(char code, const QPixmap& tile, QSizeF cellPixels,
+                                            qreal ratio) {
+    if (cellPixels != stretchedFor_ || ratio != stretchedRatio_) {
         stretched_.clear();
         stretchedFor_ = cellPixels;
+        stretchedRatio_ = ratio;
     }
     auto found = stretched_.find(code);
     if (found == stretched_.end()) {
-        const qreal ratio = devicePixelRatioF();
         QPixmap stretched = tile.scaled((cellPixels * ratio).toSize(), Qt::IgnoreAspectRatio,
                                         Qt::SmoothTransformation);
         stretched.setDevicePixelRatio(ratio);
@@ -95,5 +96,7 @@ void BoardSurface::mousePressEvent(QMouseEvent* event) {
                  static_cast<float>(twips::fromPixelsF(at.y())));
     event->accept();
 }
+
+void BoardSurface::mouseDoubleClickEvent(QMouseEvent* event) { event->accept(); }
 
 }  // namespace pelmora

@@ -32,9 +32,11 @@ signals:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    // The second press of a double-click is not a press: it does nothing.
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
-    const QPixmap& tileAtCellSize(char code, const QPixmap& tile, QSizeF cellPixels);
+    const QPixmap& tileAtCellSize(char code, const QPixmap& tile, QSizeF cellPixels, qreal ratio);
 
     QPixmap buffer_;
     Board drawn_;
@@ -42,6 +44,7 @@ private:
     // Tiles already stretched to the cell, so a redraw is plain copies.
     QHash<char, QPixmap> stretched_;
     QSizeF stretchedFor_;
+    qreal stretchedRatio_ = 0;
 };
 
 }  // namespace pelmora

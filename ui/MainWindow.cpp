@@ -9,7 +9,6 @@
 #include <QTimer>
 
 #include "game/Rules.h"
-#include "ui/BackgroundArea.h"
 #include "ui/BoardSurface.h"
 #include "ui/ClickableLabel.h"
 #include "ui/Fonts.h"
@@ -44,11 +43,10 @@ QLabel* addLabel(QWidget* parent, const char* name, const QString& text, layout:
     return label;
 }
 
-QLabel* addPicture(QWidget* parent, const char* name, const QString& picture, layout::Place place,
-                   qreal ratio) {
-    auto* label = addLabel(new QLabel(parent), name, QString(), place);
-    label->setPixmap(pictures::load(picture, ratio));
-    return label;
+void addPicture(QWidget* parent, const char* name, const QString& picture, layout::Place place) {
+    auto* box = new PictureBox(picture, parent);
+    box->setObjectName(name);
+    box->setGeometry(twips::rect(place.left, place.top, place.width, place.height));
 }
 
 QIcon gameIcon() {
@@ -71,7 +69,7 @@ MainWindow::MainWindow(SoundPlayer& sound, RandomSource& random)
     setWindowTitle("Pelmora");
     setWindowIcon(gameIcon());
 
-    auto* client = new BackgroundArea(pictures::load("background", devicePixelRatioF()), this);
+    auto* client = new PictureBox("background", this, Qt::black);
     client->setFixedSize(twips::size(layout::kClientWidth, layout::kClientHeight));
     setCentralWidget(client);
 
@@ -124,11 +122,10 @@ void MainWindow::buildStatusStrip(QWidget* client) {
 }
 
 void MainWindow::buildTopBands(QWidget* client) {
-    const qreal ratio = devicePixelRatioF();
-    addPicture(client, "Image5", "legend_y", layout::kImage5, ratio);
-    addPicture(client, "Image4", "legend_g", layout::kImage4, ratio);
-    addPicture(client, "Image3", "legend_b", layout::kImage3, ratio);
-    addPicture(client, "Image2", "legend_r", layout::kImage2, ratio);
+    addPicture(client, "Image5", "legend_y", layout::kImage5);
+    addPicture(client, "Image4", "legend_g", layout::kImage4);
+    addPicture(client, "Image3", "legend_b", layout::kImage3);
+    addPicture(client, "Image2", "legend_r", layout::kImage2);
 
     auto* nextLevel = addLabel(new QLabel(client), "NEXTLEVEL", "NEXT LEVEL:", layout::kNextLevel);
     nextLevel->setFont(fonts::make("Small Fonts", 6.75, QFont::Bold));
@@ -201,7 +198,7 @@ void MainWindow::Form_Unload() {
 }
 
 void MainWindow::paintBoard(const Board& board) {
-    if (!pic_) pic_ = std::make_unique<TileHolder>(devicePixelRatioF());
+    if (!pic_) pic_ = std::make_unique<TileHolder>();
     dest_->drawBoard(board, *pic_);
 }
 

@@ -1,17 +1,38 @@
 #include "ui/Pictures.h"
 
-namespace pelmora::pictures {
+#include <QPainter>
 
-QPixmap load(const QString& name, qreal devicePixelRatio) {
-    const QString base = QStringLiteral(":/pelmora/") + name;
+namespace pelmora {
+namespace {
+
+constexpr qreal kSharpRatio = 2.0;
+
+}  // namespace
+
+Picture::Picture(QString name) : name_(std::move(name)) {}
+
+const QPixmap& Picture::at(qreal devicePixelRatio) const {
+    const QString base = QStringLiteral(":/pelmora/") + name_;
     if (devicePixelRatio > 1.0) {
-        QPixmap sharp(base + QStringLiteral("@2x.png"));
-        if (!sharp.isNull()) {
-            sharp.setDevicePixelRatio(2.0);
-            return sharp;
+        if (sharp_.isNull()) {
+            sharp_.load(base + QStringLiteral("@2x.png"));
+            sharp_.setDevicePixelRatio(kSharpRatio);
         }
+        if (!sharp_.isNull()) return sharp_;
     }
-    return QPixmap(base + QStringLiteral(".png"));
+    if (normal_.isNull()) normal_.load(base + QStringLiteral(".png"));
+    return normal_;
 }
 
-}  // namespace pelmora::pictures
+PictureBox::PictureBox(const QString& name, QWidget* parent, QColor fill)
+    : QWidget(parent), picture_(name), fill_(fill) {
+    if (fill_.alpha() == 255) setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void PictureBox::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    if (fill_.alpha() != 0) painter.fillRect(rect(), fill_);
+    painter.drawPixmap(0, 0, picture_.at(devicePixelRatioF()));
+}
+
+}  // namespace pelmora

@@ -22,7 +22,7 @@ constexpr TileBox kTileBoxes[] = {
 
 }  // namespace
 
-TileHolder::TileHolder(qreal devicePixelRatio, QWidget* parent) : QWidget(parent, Qt::Tool) {
+TileHolder::TileHolder(QWidget* parent) : QWidget(parent, Qt::Tool) {
     setObjectName("pic");
     setWindowTitle("PICS");
     setFixedSize(twips::size(layout::kPicClientWidth, layout::kPicClientHeight));
@@ -32,10 +32,9 @@ TileHolder::TileHolder(qreal devicePixelRatio, QWidget* parent) : QWidget(parent
         box->setObjectName(tile.name);
         box->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         box->setLineWidth(kFrameWidth);
-        const QPixmap picture = pictures::load(tile.name, devicePixelRatio);
-        box->setPixmap(picture);
-        const QSize pictureSize = picture.deviceIndependentSize().toSize();
-        box->setFixedSize(pictureSize + QSize(2 * kFrameWidth, 2 * kFrameWidth));
+        const Picture picture(tile.name);
+        box->setPixmap(picture.at(devicePixelRatioF()));
+        box->setFixedSize(picture.size() + QSize(2 * kFrameWidth, 2 * kFrameWidth));
         box->move(left, 0);
         left += box->width();
         picturesByCode_.insert(tile.cellCode, picture);
@@ -43,9 +42,9 @@ TileHolder::TileHolder(qreal devicePixelRatio, QWidget* parent) : QWidget(parent
     }
 }
 
-const QPixmap* TileHolder::tileFor(char cellCode) const {
+const QPixmap* TileHolder::tileFor(char cellCode, qreal devicePixelRatio) const {
     const auto found = picturesByCode_.constFind(cellCode);
-    return found == picturesByCode_.constEnd() ? nullptr : &found.value();
+    return found == picturesByCode_.constEnd() ? nullptr : &found.value().at(devicePixelRatio);
 }
 
 QSize TileHolder::outerSizeTwips(const QString& name) const {

@@ -8,6 +8,8 @@
 #include <QSize>
 #include <QWidget>
 
+#include "ui/Pictures.h"
+
 class QLabel;
 
 namespace pelmora {
@@ -15,12 +17,11 @@ namespace pelmora {
 class TileHolder : public QWidget {
     Q_OBJECT
 public:
-    // `devicePixelRatio` picks the pictures' resolution.
-    explicit TileHolder(qreal devicePixelRatio, QWidget* parent = nullptr);
+    explicit TileHolder(QWidget* parent = nullptr);
 
-    // The picture drawn for a cell code, or null for an empty cell or any
-    // other code.
-    const QPixmap* tileFor(char cellCode) const;
+    // The picture drawn for a cell code on a screen of this device pixel
+    // ratio, or null for an empty cell or any other code.
+    const QPixmap* tileFor(char cellCode, qreal devicePixelRatio) const;
     // Outer size in twips of the picture box `name` ("b", "rh", ...), frame
     // included.
     QSize outerSizeTwips(const QString& name) const;
@@ -30,7 +31,7 @@ public:
     static constexpr int kFrameWidth = 2;
 
 private:
-    QHash<char, QPixmap> picturesByCode_;
+    QHash<char, Picture> picturesByCode_;
     QHash<QString, QLabel*> boxesByName_;
 };
 
