@@ -59,7 +59,9 @@ int SystemLocalClock::second() {
 }
 
 int SystemLocalClock::month() {
-    refresh();
+    // Read right after second(): the month of that same reading. A month
+    // turns over far less often than the game reads the clock.
+    if (cachedTime_ < 0) refresh();
     return month_;
 }
 
