@@ -1,80 +1,228 @@
-#include "RandomPlay.h"
-
-#include <QLabel>
+#include <QAction>
+#include <QApplication>
+#include <QMessageBox>
+#include <QTest>
 #include <chrono>
+#include <cmath>
 #include <cstdio>
-#include <map>
 
-#include "EventPicker.h"
-#include "GameUnderTest.h"
-#include "PlayRunner.h"
-#include "Watchdog.h"
+#include "Play.h"
+#include "about/AboutWindow.h"
+#include "game/Geometry.h"
 #include "ui/BoardSurface.h"
 
 namespace pelmora::play {
 namespace {
 
-// The moves come from their own stream, not the game's.
-constexpr std::uint64_t kMoveStreamSalt = 0x6d6f766573ULL;
-
-ClickTargets clickTargets(GameUnderTest& game) {
-    return ClickTargets{game.dest().size(), game.levelUp().size(), game.clientSize(),
-                        game.menuBarHeight()};
-}
-
-std::string replayCommand(const PlayOptions& options, long lastMove) {
-    const long traceFrom = lastMove > 20 ? lastMove - 20 : 0;
-    return options.program + " --seed " + std::to_string(options.seed) + " --events " +
-           std::to_string(lastMove + 1) + " --trace-from " + std::to_string(traceFrom) +
-           (options.eventPercent != 100 ? "   (with PELMORA_PLAY_EVENT_PERCENT unset)" : "");
-}
+// The game reseeds from the wall clock at every draw; ignoring that keeps a
+// seed's boards the same whatever the time.
+struct SeededGenerator final : UniformGenerator {
+    explicit SeededGenerator(std::uint64_t seed) : inner(seed) {}
+    void reseed(std::int32_t) override {}
+    float next() override { return inner.next(); }
+    MixingGenerator inner;
+};
 
 }  // namespace
 
-int runRandomPlay(const PlayOptions& options) {
-    const auto started = std::chrono::steady_clock::now();
-    GameUnderTest game(options.seed, /*liveTimer=*/false);
-    PlayRunner runner(game);
-    EventPicker picker(options.seed ^ kMoveStreamSalt, clickTargets(game));
-    Watchdog watchdog(options.stallSeconds,
-                      options.program + " --seed " + std::to_string(options.seed));
-    if (runner.referee().failed()) {
-        std::fprintf(stderr, "FAIL: seed %llu, as the window opened:\n%s\n",
-                     static_cast<unsigned long long>(options.seed), runner.fault().c_str());
-        return 1;
-    }
-    std::map<Move, long> made;
-    for (long index = 0; index < options.events; ++index) {
-        watchdog.reached(index);
-        const PlayEvent event = picker.next(game.game().board());
-        if (index >= options.traceFrom && options.traceFrom >= 0)
-            std::printf("%ld: %s\n", index, describe(event).c_str());
-        ++made[event.move];
-        if (!runner.play(event)) {
-            std::fprintf(stderr, "FAIL: seed %llu, move %ld (%s):\n%s\nreplay: %s\n",
-                         static_cast<unsigned long long>(options.seed), index,
-                         describe(event).c_str(), runner.fault().c_str(),
-                         replayCommand(options, index).c_str());
-            return 1;
+Player::Player(long long seed, SoundPlayer& sound)
+    : program_(std::make_unique<GameProgram>(sound, std::make_unique<SeededGenerator>(seed),
+                                             [](const QUrl&) { return true; })),
+      random_(seed ^ 0x6576656e7473ULL) {  // the events' own stream, not the game's
+    MainWindow& main = program_->window();
+    timer1_ = main.findChild<QTimer*>("Timer1");
+    timer1_->stop();
+    resetAction_ = main.findChild<QAction*>("mnuFileNew");
+    helpAction_ = main.findChild<QAction*>("mnuaswitch");
+    quitAction_ = main.findChild<QAction*>("mnuFileQuit");
+    levelUpLabel_ = main.findChild<QLabel*>("Label3");
+    for (const char* name : kCheckedLabels) labels_.push_back(main.findChild<QLabel*>(name));
+    main.show();
+    if (!QTest::qWaitForWindowExposed(&main)) std::abort();
+    // Zero delay: fires at the first turn of the modal box's own event loop.
+    answerer_.setInterval(0);
+    QObject::connect(&answerer_, &QTimer::timeout, [this] {
+        if (auto* box = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+            const auto* message = qobject_cast<QMessageBox*>(box);
+            boxSeen_ = message ? message->windowTitle() + ": " + message->text() : "another dialog";
+            box->accept();
         }
+    });
+}
+
+template <typename Action>
+std::string Player::judged(Event event, bool throughWindow, Action action) {
+    ++currentEvent;
+    const Game& rules = game();
+    const Snapshot before{rules.board(), rules.points(), rules.resets()};
+    const int levelBefore = rules.level();
+    action();
+    const bool refused = !boxSeen_.isEmpty();
+    if (event != Event::About) labelsShown_ = throughWindow;
+    removals += event == Event::Press && rules.points() > before.points;
+    levelUps += rules.level() > levelBefore;
+    refusals += refused;
+    std::string fault =
+        checkInvariants(rules, before, event, refused, labelsShown_ ? &labels_ : nullptr);
+    if (refused && boxSeen_ != QString(Game::kRefusalTitle) + ": " + Game::kRefusalText)
+        fault += "LEVEL UP brought up '" + boxSeen_.toStdString() + "'";
+    boxSeen_.clear();
+    return fault;
+}
+
+std::string Player::checkNow() {
+    return judged(Event::About, true, [] {});
+}
+
+std::string Player::click(QPoint at, Qt::MouseButton button, Qt::KeyboardModifiers keys) {
+    last = "click on dest at pixel (" + std::to_string(at.x()) + ", " + std::to_string(at.y()) +
+           "), button " + std::to_string(button) + " keys " + std::to_string(keys.toInt());
+    return judged(Event::Press, true,
+                  [&] { QTest::mouseClick(&program_->window().dest(), button, keys, at); });
+}
+
+std::string Player::tick() {
+    last = "tick";
+    return judged(Event::Tick, true,
+                  [&] { QMetaObject::invokeMethod(timer1_, "timeout", Qt::DirectConnection); });
+}
+
+std::string Player::reset() {
+    last = "Reset";
+    return judged(Event::Reset, true, [&] { resetAction_->trigger(); });
+}
+
+std::string Player::levelUp() {
+    last = "LEVEL UP at level " + std::to_string(game().level()) + " with " +
+           std::to_string(game().points()) + " points";
+    return judged(Event::LevelUp, true, [&] {
+        answerer_.start();
+        QTest::mouseClick(levelUpLabel_, Qt::LeftButton, {}, levelUpLabel_->rect().center());
+        answerer_.stop();
+    });
+}
+
+std::string Player::toggleAbout() {
+    about::AboutLauncher& about = program_->about();
+    const bool wasOpen = about.window();
+    last = wasOpen ? "About window closed" : "Help, How to Play / About";
+    const std::string fault = judged(Event::About, false, [&] {
+        wasOpen ? void(about.window()->close()) : helpAction_->trigger();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    });
+    if (fault.empty() && wasOpen == (about.window() && about.window()->isVisible()))
+        return wasOpen ? "the About window would not close" : "Help showed no About window";
+    return fault;
+}
+
+void Player::putPointsNearThreshold(std::int64_t over) {
+    if (const auto threshold = nextLevelThreshold(game().level()))
+        game().restoreProgress(game().level(), std::llround(*threshold) + over, game().resets());
+}
+
+void Player::quit() { quitAction_->trigger(); }
+
+std::string Player::leftAfterQuit() {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    std::string left;
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (window->isVisible()) left += " '" + window->windowTitle().toStdString() + "' is open;";
+    if (program_->about().window()) left += " the About window is alive;";
+    if (program_->window().pic() || timer1_->isActive()) left += " the tiles or the timer live on;";
+    return left;
+}
+
+std::pair<float, float> Player::pickPoint(bool wild) {
+    const auto uniform = [this](double low, double high) {
+        return float(low + (high - low) * std::generate_canonical<double, 53>(random_));
+    };
+    const int where = below(100);
+    if (where < 55) {  // a box, and two times in five one of the selection if it can find one
+        const bool selected = below(5) < 2;
+        int cell = below(kCells);
+        for (int tries = 0; tries < 100; ++tries, cell = below(kCells)) {
+            const char code = game().board().cells()[cell];
+            if (selected ? isSelectedBox(code) : code != code::kEmpty) break;
+        }
+        const int left = kBoardLeft + cell % kColumns * kCellWidth;
+        const int top = kBoardTop + cell / kColumns * kCellHeight;
+        return {uniform(left, left + kCellWidth), uniform(top, top + kCellHeight)};
     }
-    // The player leaves the way players do, About window open or not.
-    game.quit();
-    const std::string left = game.leftAfterQuit();
-    if (!left.empty()) {
-        std::fprintf(stderr, "FAIL: seed %llu, after Quit:%s\n",
-                     static_cast<unsigned long long>(options.seed), left.c_str());
+    const QWidget& dest = program_->window().dest();
+    if (where < 80)  // anywhere on the surface, margins included
+        return {uniform(0, dest.width() * kTwipsPerPixel),
+                uniform(0, dest.height() * kTwipsPerPixel)};
+    if (where < 92 || !wild) {  // on a grid line, or a hair either side of it
+        static constexpr float kNudges[] = {0, 0.5f, -0.5f, 1, -1, 1e-3f, -1e-3f};
+        return {kBoardLeft + below(kColumns + 1) * kCellWidth + kNudges[below(7)],
+                kBoardTop + below(kRows + 1) * kCellHeight + kNudges[below(7)]};
+    }
+    static constexpr float kWild[] = {-1e30f, -65536,    -0.0f,      1e30f,
+                                      65536,  HUGE_VALF, -HUGE_VALF, NAN};
+    return {kWild[below(8)], below(2) ? kWild[below(8)] : uniform(-1e6, 1e6)};
+}
+
+std::string Player::randomEvent() {
+    const int roll = below(10000);
+    if (roll < 4500) {
+        const auto [x, y] = pickPoint(true);
+        // The rules take any button and shift codes, even ones no mouse sends.
+        const auto code = [this](int usual) {
+            return std::int16_t(below(5) ? usual : int(random_() & 0xffff) - 32768);
+        };
+        const std::int16_t button = code(1 << below(3)), shift = code(below(8));
+        last = "press handed to the game at (" + std::to_string(x) + ", " + std::to_string(y) +
+               ") twips, button " + std::to_string(button) + " shift " + std::to_string(shift);
+        return judged(Event::Press, false, [&] { game().dest_MouseDown(button, shift, x, y); });
+    }
+    if (roll < 6300) {
+        // Left mostly, else left, right, middle or back.
+        const auto button = Qt::MouseButton(below(2) ? Qt::LeftButton : Qt::LeftButton << below(4));
+        const auto [x, y] = pickPoint(false);
+        Qt::KeyboardModifiers keys;
+        for (Qt::KeyboardModifier key : {Qt::ShiftModifier, Qt::ControlModifier, Qt::AltModifier})
+            if (below(100) < 15) keys |= key;
+        return click(QPoint(int(x) / kTwipsPerPixel, int(y) / kTwipsPerPixel), button, keys);
+    }
+    if (roll < 9550) return tick();
+    if (roll < 9750) return reset();
+    if (roll < 9994) {
+        // Mostly with points set around the threshold (one short, just
+        // enough, or more), so that level-ups succeed too; sometimes first at
+        // any level, the top ones included.
+        const int setup = below(100);
+        if (setup < 15) game().restoreProgress(1 + below(11), game().points(), game().resets());
+        if (setup < 70) putPointsNearThreshold(below(4) ? below(300000) : below(2) - 1);
+        return levelUp();
+    }
+    return toggleAbout();
+}
+
+int runRandomPlay(const Options& options) {
+    const auto started = std::chrono::steady_clock::now();
+    const std::string replay = "PELMORA_PLAY_EVENT_PERCENT=100 " + options.program + " --seed " +
+                               std::to_string(options.seed) + " --events ";
+    startWatchdog(replay, true);
+    SilentSound silent;
+    Player player(options.seed, silent);
+    std::string fault = player.checkNow();
+    currentEvent = -1;  // the watchdog counts from the first random event
+    long long event = 0;
+    for (; fault.empty() && event < options.events; ++event) fault = player.randomEvent();
+    player.quit();
+    const std::string left = player.leftAfterQuit();
+    if (!fault.empty() || !left.empty()) {
+        std::fprintf(stderr,
+                     "FAIL: seed %lld, event %lld (%s): %s\nreplay: %s%lld\nafter Quit:%s\n",
+                     options.seed, event - 1, player.last.c_str(), fault.c_str(), replay.c_str(),
+                     event, left.c_str());
         return 1;
     }
-    const double seconds =
-        std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
-    const Happenings& seen = runner.referee().happenings();
+    const std::chrono::duration<double> took = std::chrono::steady_clock::now() - started;
     std::printf(
-        "seed %llu: %ld events passed in %.1f s (%ld presses, %ld removals, %ld Resets, %ld ticks, "
-        "%ld level-ups, %ld refusals, %ld About windows opened)\n",
-        static_cast<unsigned long long>(options.seed), options.events, seconds, seen.presses,
-        seen.removals, seen.resets, made[Move::Tick], seen.levelUps, seen.refusals,
-        made[Move::Help]);
+        "seed %lld: %lld events passed in %.1f s (%ld removals, %ld level-ups, %ld refusals)\n",
+        options.seed, options.events, took.count(), player.removals, player.levelUps,
+        player.refusals);
     return 0;
 }
 

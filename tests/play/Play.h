@@ -1,0 +1,105 @@
+// The play test: a random player on the real window, offscreen, with every
+// event checked at once; and a short scripted game that ends with Quit.
+//   pelmora_play_test [--seed N] [--events N]     random play
+//   pelmora_play_test --scripted [--real-sound]   the scripted game
+// PELMORA_PLAY_EVENT_PERCENT scales --events down; PELMORA_PLAY_STALL_SECONDS
+// (default 60) is how long one event may take before the run is called hung.
+#pragma once
+
+#include <QLabel>
+#include <QTimer>
+#include <atomic>
+#include <memory>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "ui/GameProgram.h"
+#include "ui/sound/SoundPlayer.h"
+
+class QAction;
+
+namespace pelmora::play {
+
+struct Options {
+    long long seed = 1, events = 100000;
+    bool scripted = false, realSound = false;
+    std::string program;
+};
+
+struct SilentSound final : SoundPlayer {
+    void playAndWait(const std::string&) override {}
+};
+
+// The event under way. The watchdog ends the run, saying how to replay it,
+// once one event has not finished in PELMORA_PLAY_STALL_SECONDS; with
+// `countsEvents`, the number of events to make goes at the end of `replay`.
+inline std::atomic<long> currentEvent{-1};
+void startWatchdog(const std::string& replay, bool countsEvents);
+
+enum class Event { Press, Tick, Reset, LevelUp, About };
+
+struct Snapshot {
+    Board board;
+    std::int64_t points, resets;
+};
+
+// The labels checkInvariants reads, in its order.
+inline constexpr const char* kCheckedLabels[] = {"Pts",    "Label4",  "Label6",
+                                                 "Label8", "Label10", "Label12"};
+
+// Empty if `game`, taken by `event` from `before`, holds every invariant;
+// else what broke. `refused`: LEVEL UP brought up its refusal. `labels`: the
+// window's kCheckedLabels, or null if a press has bypassed the window since
+// it last refreshed them.
+std::string checkInvariants(const Game& game, const Snapshot& before, Event event, bool refused,
+                            const std::vector<QLabel*>* labels);
+
+// The whole program, offscreen, dealt from a fixed seed and with its timer
+// stopped, so that a seed always replays the same game; and a player making
+// events on it. Each event returns the fault it revealed, or nothing.
+class Player {
+public:
+    Player(long long seed, SoundPlayer& sound);
+
+    Game& game() { return program_->window().game(); }
+    std::string randomEvent();
+    std::string checkNow();
+    // Real mouse events at a pixel of `dest`.
+    std::string click(QPoint at, Qt::MouseButton button, Qt::KeyboardModifiers keys);
+    std::string tick();         // Timer1's timeout, emitted
+    std::string reset();        // File, Reset
+    std::string levelUp();      // a click on it; a refusal is answered at once
+    std::string toggleAbout();  // Help when the About window is closed, else its closing
+    // Points `over` the current level's threshold (nothing at the top level).
+    void putPointsNearThreshold(std::int64_t over);
+    void quit();
+    // After Quit: empty, or what is still open or running.
+    std::string leftAfterQuit();
+
+    std::string last = "the window opening";  // the latest event, described
+    long removals = 0, levelUps = 0, refusals = 0;
+
+private:
+    template <typename Action>
+    std::string judged(Event event, bool throughWindow, Action action);
+    int below(int bound) { return static_cast<int>(random_() % static_cast<unsigned>(bound)); }
+    // A point of `dest` in twips: on a box (the selection most of all), a
+    // grid line, or anywhere; with `wild`, also where no mouse could be.
+    std::pair<float, float> pickPoint(bool wild);
+
+    std::unique_ptr<GameProgram> program_;
+    std::mt19937_64 random_;
+    QTimer* timer1_;
+    QAction *resetAction_, *helpAction_, *quitAction_;
+    QLabel* levelUpLabel_;
+    std::vector<QLabel*> labels_;
+    QTimer answerer_;
+    QString boxSeen_;
+    bool labelsShown_ = true;
+};
+
+int runRandomPlay(const Options& options);
+int runScriptedGame(const Options& options);
+
+}  // namespace pelmora::play
