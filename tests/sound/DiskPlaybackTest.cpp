@@ -1,235 +1,104 @@
 // Plays through SDL's disk audio driver, which writes every frame the device
 // plays into a file, and checks what was written and how long each play held
-// the caller. Each test points the driver at its own capture file.
+// the caller.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <chrono>
-#include <cstdlib>
-#include <filesystem>
-#include <functional>
-#include <ostream>
-#include <random>
-#include <string>
+#include <iterator>
+#include <optional>
+#include <utility>
 
-#include "DiskCapture.h"
-#include "ScratchFolder.h"
 #include "TestWav.h"
 #include "ui/sound/SdlSoundPlayer.h"
 #include "ui/sound/SoundConstants.h"
 
 namespace pelmora::soundtest {
-namespace {
 
-namespace fs = std::filesystem;
-using std::chrono::microseconds;
+using Clock = std::chrono::steady_clock;
 
-// The disk driver grants the format asked for, so a 16-bit stereo WAV at the
-// requested rate reaches the file untouched. WAV is little-endian.
-static_assert(sound::kRequestedSampleFormat == AUDIO_S16LSB);
-constexpr int kDeviceRate = sound::kRequestedRate;
-constexpr int kDeviceChannels = sound::kRequestedChannels;
-constexpr int kDeviceBytesPerFrame = 2 * kDeviceChannels;
+// The disk driver grants the format asked for, so such a WAV reaches the file untouched.
+static_assert(sound::kRequestedSampleFormat == AUDIO_S16LSB && sound::kRequestedRate == 44100 &&
+              sound::kRequestedChannels == 2);
+constexpr int kFrameBytes = 4;
 
-std::vector<std::uint8_t> concatenated(std::vector<std::uint8_t> first, const std::vector<std::uint8_t>& second) {
-    first.insert(first.end(), second.begin(), second.end());
-    return first;
-}
-
-std::int16_t leftSample(const std::vector<std::uint8_t>& frames, std::size_t frame) {
-    const std::size_t at = frame * kDeviceBytesPerFrame;
-    return static_cast<std::int16_t>(frames[at] | frames[at + 1] << 8);
-}
-
-std::int16_t rightSample(const std::vector<std::uint8_t>& frames, std::size_t frame) {
-    const std::size_t at = frame * kDeviceBytesPerFrame + 2;
-    return static_cast<std::int16_t>(frames[at] | frames[at + 1] << 8);
-}
-
-class DiskPlayback : public ::testing::Test {
+class DiskPlaybackTest : public ::testing::Test {
 protected:
-    void SetUp() override { setenv("SDL_DISKAUDIOFILE", capturePath().c_str(), 1); }
-
-    fs::path capturePath() const { return scratch_.path() / "capture.raw"; }
-    fs::path soundPath(const std::string& name) const { return scratch_.path() / name; }
-
-    fs::path writeSound(const std::string& name, const PcmSound& sound) const {
-        writeWav(soundPath(name), sound);
-        return soundPath(name);
+    // A player writing into a capture file of its own.
+    SdlSoundPlayer& newPlayer() {
+        setenv("SDL_DISKAUDIOFILE", capture(++captures_).c_str(), 1);
+        return player_.emplace([this] { ++defaultSounds; });
+    }
+    // The frames that were not silence, read once the player is gone and has flushed its file.
+    Bytes heard() {
+        player_.reset();
+        std::ifstream file(capture(captures_), std::ios::binary);
+        const Bytes raw{std::istreambuf_iterator<char>(file), {}};
+        Bytes audible;
+        for (auto frame = raw.begin(); raw.end() - frame >= kFrameBytes; frame += kFrameBytes)
+            if (std::any_of(frame, frame + kFrameBytes, [](std::uint8_t b) { return b != 0; }))
+                audible.insert(audible.end(), frame, frame + kFrameBytes);
+        return audible;
+    }
+    std::filesystem::path capture(int n) const { return scratch.path / ("capture" + std::to_string(n) + ".raw"); }
+    auto wav(const std::string& name, const Bytes& samples, int rate = 44100, int channels = 2, int bits = 16) {
+        return writeFile(scratch.path / name, wavBytes(rate, channels, bits, samples));
     }
 
-    // Read only after the player is gone: closing the device flushes the file.
-    std::vector<std::uint8_t> heard() const { return audibleFrames(capturePath(), kDeviceBytesPerFrame); }
+    ScratchFolder scratch;
+    int defaultSounds = 0;
 
-    std::function<void()> countingDefaultSound() {
-        return [this] { ++defaultSounds_; };
-    }
-
-    static microseconds timedPlay(SdlSoundPlayer& player, const fs::path& path) {
-        const auto start = std::chrono::steady_clock::now();
-        player.playAndWait(path.string());
-        return std::chrono::duration_cast<microseconds>(std::chrono::steady_clock::now() - start);
-    }
-
-    ScratchFolder scratch_;
-    int defaultSounds_ = 0;
+private:
+    int captures_ = 0;
+    std::optional<SdlSoundPlayer> player_;
 };
 
-TEST_F(DiskPlayback, SoundInTheDeviceFormatIsWrittenSampleForSample) {
-    const auto sound = noZeroByte16Bit(kDeviceRate, kDeviceChannels, 0.3, 1);
-    const auto path = writeSound("clearbox.wav", sound);
-    {
-        SdlSoundPlayer player(countingDefaultSound());
-        EXPECT_GE(timedPlay(player, path), sound.length());
-    }
-    EXPECT_EQ(heard(), sound.samples);
-    EXPECT_EQ(defaultSounds_, 0);
-}
-
-TEST_F(DiskPlayback, EightBitMonoIsWidenedToSixteenBitStereo) {
-    // Unsigned 8-bit v becomes signed 16-bit (v - 128) * 256 in both channels;
-    // SDL goes through floating point, which may land one step lower.
-    const auto sound = twoLevel8BitMono(kDeviceRate, 0.2, 200, 60, 500);
-    const auto path = writeSound("win.wav", sound);
-    {
-        SdlSoundPlayer player(countingDefaultSound());
-        EXPECT_GE(timedPlay(player, path), sound.length());
-    }
-    const auto frames = heard();
-    ASSERT_EQ(frames.size(), sound.frames() * kDeviceBytesPerFrame);
-    for (std::size_t i = 0; i < sound.frames(); ++i) {
-        const int expected = (sound.samples[i] - 128) * 256;
-        ASSERT_NEAR(leftSample(frames, i), expected, 1) << "frame " << i;
-        ASSERT_NEAR(rightSample(frames, i), expected, 1) << "frame " << i;
-    }
-}
-
-TEST_F(DiskPlayback, ResampledSoundKeepsItsLengthAndLevel) {
-    constexpr std::int16_t kLevel = 9000;
-    const auto sound = steady16Bit(kDeviceRate / 2, 1, 0.3, kLevel);
-    const auto path = writeSound("clearbox.wav", sound);
-    {
-        SdlSoundPlayer player(countingDefaultSound());
-        EXPECT_GE(timedPlay(player, path), sound.length());
-    }
-    const auto frames = heard();
-    const std::size_t heardFrames = frames.size() / kDeviceBytesPerFrame;
-    const std::size_t expectedFrames = sound.frames() * 2;
-    // Every frame is played; only the resampler's first few, still rising
-    // from silence, may read as silence.
-    EXPECT_LE(heardFrames, expectedFrames);
-    EXPECT_GE(heardFrames, expectedFrames * 99 / 100);
-    ASSERT_GT(heardFrames, 0u);
-    for (std::size_t i = 0; i < heardFrames; ++i) {
-        ASSERT_EQ(leftSample(frames, i), rightSample(frames, i)) << "frame " << i;
-    }
-    EXPECT_NEAR(leftSample(frames, heardFrames / 2), kLevel, kLevel * 0.02);
-}
-
-TEST_F(DiskPlayback, TwoPlaysInARowBothPlayInFull) {
-    const auto first = noZeroByte16Bit(kDeviceRate, kDeviceChannels, 0.2, 1);
-    const auto second = noZeroByte16Bit(kDeviceRate, kDeviceChannels, 0.15, 2);
-    const auto firstPath = writeSound("clearbox.wav", first);
-    const auto secondPath = writeSound("win.wav", second);
-    {
-        SdlSoundPlayer player(countingDefaultSound());
-        EXPECT_GE(timedPlay(player, firstPath), first.length());
-        EXPECT_GE(timedPlay(player, secondPath), second.length());
-    }
-    EXPECT_EQ(heard(), concatenated(first.samples, second.samples));
-    EXPECT_EQ(defaultSounds_, 0);
-}
-
-TEST_F(DiskPlayback, FileIsReadAfreshAtEveryPlay) {
-    const auto original = noZeroByte16Bit(kDeviceRate, kDeviceChannels, 0.1, 1);
-    const auto replacement = noZeroByte16Bit(kDeviceRate, kDeviceChannels, 0.15, 2);
-    const auto path = writeSound("clearbox.wav", original);
-    {
-        SdlSoundPlayer player(countingDefaultSound());
-        player.playAndWait(path.string());
-        writeWav(path, replacement);
-        player.playAndWait(path.string());
-        EXPECT_EQ(defaultSounds_, 0);
-        fs::remove(path);
-        player.playAndWait(path.string());
-        EXPECT_EQ(defaultSounds_, 1);
-    }
-    EXPECT_EQ(heard(), concatenated(original.samples, replacement.samples));
-}
-
-TEST_F(DiskPlayback, DeviceThatCannotOpenFallsBackToTheDefaultSound) {
-    setenv("SDL_DISKAUDIOFILE", (scratch_.path() / "no-such-folder" / "capture.raw").c_str(), 1);
-    const auto path = writeSound("clearbox.wav", noZeroByte16Bit(kDeviceRate, kDeviceChannels, 0.1, 1));
-    SdlSoundPlayer player(countingDefaultSound());
+TEST_F(DiskPlaybackTest, SoundsInTheDeviceFormatAreWrittenSampleForSampleAndReadAfreshAtEveryPlay) {
+    const Bytes first = noZeroBytes(13230 * kFrameBytes, 1), second = noZeroBytes(4410 * kFrameBytes, 2);
+    const auto path = wav("clearbox.wav", first);  // 0.3 s
+    SdlSoundPlayer& player = newPlayer();
+    const auto start = Clock::now();
     player.playAndWait(path.string());
-    EXPECT_EQ(defaultSounds_, 1);
+    EXPECT_GE(Clock::now() - start, std::chrono::milliseconds(300));
+    wav("clearbox.wav", second);  // replaced between two plays
     player.playAndWait(path.string());
-    EXPECT_EQ(defaultSounds_, 2);
+    Bytes both = first;
+    both.insert(both.end(), second.begin(), second.end());
+    EXPECT_EQ(heard(), both);
+    EXPECT_EQ(defaultSounds, 0);
 }
 
-// Each broken file gets the default sound once, and the device is left fit
-// for a good sound straight after.
-struct BrokenFile {
-    std::string name;
-    std::function<void(const fs::path&)> make;
-};
+TEST_F(DiskPlaybackTest, EightBitMonoAt22050HzIsConvertedAndPlaysInFull) {
+    const auto path = wav("win.wav", Bytes(4410, 200), 22050, 1, 8);  // 0.2 s at level 200 of 255
+    newPlayer().playAndWait(path.string());
+    const Bytes frames = heard();
+    // Every frame plays, but the resampler's first few, rising from silence, may read as silence.
+    EXPECT_LE(frames.size(), 8820u * kFrameBytes);
+    ASSERT_GE(frames.size(), 8820u * kFrameBytes * 99 / 100);
+    const std::size_t middle = frames.size() / 2 / kFrameBytes * kFrameBytes;
+    for (std::size_t at : {middle, middle + 2})  // left, right: (200 - 128) x 256
+        EXPECT_NEAR(static_cast<std::int16_t>(frames[at] | frames[at + 1] << 8), 18432, 400);
+}
 
-void PrintTo(const BrokenFile& file, std::ostream* out) { *out << file.name; }
-
-std::vector<std::uint8_t> validWavBytes() { return wavFileBytes(noZeroByte16Bit(kDeviceRate, kDeviceChannels, 0.05, 3)); }
-
-const BrokenFile kBrokenFiles[] = {
-    {"Missing", [](const fs::path&) {}},
-    {"Empty", [](const fs::path& p) { writeFile(p, {}); }},
-    {"RandomBytes",
-     [](const fs::path& p) {
-         std::mt19937 random(12345);
-         std::vector<std::uint8_t> bytes(4096);
-         for (auto& b : bytes) {
-             b = static_cast<std::uint8_t>(random());
-         }
-         writeFile(p, bytes);
-     }},
-    {"HeaderCutInsideFmtChunk",
-     [](const fs::path& p) {
-         auto bytes = validWavBytes();
-         bytes.resize(30);
-         writeFile(p, bytes);
-     }},
-    {"UnknownEncoding",
-     [](const fs::path& p) {
-         auto bytes = validWavBytes();
-         bytes[20] = 0x34;  // format tag, 1 for PCM
-         bytes[21] = 0x12;
-         writeFile(p, bytes);
-     }},
-    {"ZeroSampleRate",
-     [](const fs::path& p) {
-         auto bytes = validWavBytes();
-         std::fill(bytes.begin() + 24, bytes.begin() + 32, 0);  // sample rate and byte rate
-         writeFile(p, bytes);
-     }},
-};
-
-class BrokenSoundFile : public DiskPlayback, public ::testing::WithParamInterface<BrokenFile> {};
-
-TEST_P(BrokenSoundFile, PlaysTheDefaultSoundOnceAndTheNextSoundInFull) {
-    const auto broken = soundPath("clearbox.wav");
-    GetParam().make(broken);
-    const auto good = noZeroByte16Bit(kDeviceRate, kDeviceChannels, 0.1, 4);
-    const auto goodPath = writeSound("win.wav", good);
-    {
-        SdlSoundPlayer player(countingDefaultSound());
-        player.playAndWait(broken.string());
-        EXPECT_EQ(defaultSounds_, 1);
+TEST_F(DiskPlaybackTest, BrokenFilesPlayTheDefaultSoundOnceAndTheNextSoundStillPlays) {
+    const Bytes good = noZeroBytes(4410 * kFrameBytes, 2);
+    const auto goodPath = wav("win.wav", good);
+    Bytes cut = wavBytes(44100, 2, 16, good), unknownEncoding = cut, zeroRate = cut;
+    cut.resize(30);                                              // ends inside the format chunk
+    unknownEncoding[20] = 0x34;                                  // format tag, 1 for PCM
+    std::fill(zeroRate.begin() + 24, zeroRate.begin() + 32, 0);  // sample rate and byte rate
+    const std::pair<std::string, std::optional<Bytes>> broken[] = {
+        {"missing", std::nullopt}, {"empty", Bytes{}}, {"cut", cut}, {"encoding", unknownEncoding}, {"rate", zeroRate}};
+    for (const auto& [name, bytes] : broken) {
+        if (bytes) writeFile(scratch.path / (name + ".wav"), *bytes);
+        defaultSounds = 0;
+        SdlSoundPlayer& player = newPlayer();
+        player.playAndWait((scratch.path / (name + ".wav")).string());
+        EXPECT_EQ(defaultSounds, 1) << name;
         player.playAndWait(goodPath.string());
-        EXPECT_EQ(defaultSounds_, 1);
+        EXPECT_EQ(defaultSounds, 1) << name;
+        EXPECT_EQ(heard(), good) << name;
     }
-    EXPECT_EQ(heard(), good.samples);
 }
 
-INSTANTIATE_TEST_SUITE_P(EachKind, BrokenSoundFile, ::testing::ValuesIn(kBrokenFiles),
-                         [](const ::testing::TestParamInfo<BrokenFile>& info) { return info.param.name; });
-
-}  // namespace
 }  // namespace pelmora::soundtest

@@ -1,36 +1,52 @@
-// Small PCM sounds made up by the tests, and a writer for them as WAV files.
+// WAV files made up by the tests, in a temporary folder of their own.
 #pragma once
 
-#include <chrono>
+#include <stdlib.h>
+
 #include <cstdint>
 #include <filesystem>
+#include <fstream>
+#include <stdexcept>
+#include <string>
 #include <vector>
 
 namespace pelmora::soundtest {
 
-// Samples are stored as a WAV file stores them: little-endian, channels
-// interleaved, 8-bit unsigned or 16-bit signed.
-struct PcmSound {
-    int rate = 44100;
-    int channels = 2;
-    int bitsPerSample = 16;
-    std::vector<std::uint8_t> samples;
+using Bytes = std::vector<std::uint8_t>;
 
-    int bytesPerFrame() const { return bitsPerSample / 8 * channels; }
-    std::size_t frames() const { return samples.size() / bytesPerFrame(); }
-    std::chrono::microseconds length() const;
+// A PCM WAV file of little-endian samples, channels interleaved.
+inline Bytes wavBytes(int rate, int channels, int bits, const Bytes& samples) {
+    Bytes out;
+    const auto put = [&](std::uint32_t v, int n) { for (; n > 0; --n, v >>= 8) out.push_back(std::uint8_t(v)); };
+    const auto tag = [&](const char* text) { put(text[0] | text[1] << 8 | text[2] << 16 | text[3] << 24, 4); };
+    const int frameBytes = bits / 8 * channels;
+    tag("RIFF"), put(36 + samples.size(), 4), tag("WAVE"), tag("fmt "), put(16, 4), put(1, 2), put(channels, 2);
+    put(rate, 4), put(rate * frameBytes, 4), put(frameBytes, 2), put(bits, 2), tag("data"), put(samples.size(), 4);
+    out.insert(out.end(), samples.begin(), samples.end());
+    return out;
+}
+
+inline std::filesystem::path writeFile(const std::filesystem::path& path, const Bytes& bytes) {
+    std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+    return path;
+}
+
+// `count` bytes of 16-bit samples with no zero byte, so that no frame reads
+// as silence; each seed gives other samples.
+inline Bytes noZeroBytes(std::size_t count, int seed) {
+    Bytes bytes(count);
+    for (std::size_t i = 0; i < count; ++i) bytes[i] = static_cast<std::uint8_t>(1 + (i * 7 + i / 5 + seed * 13) % 251);
+    return bytes;
+}
+
+// A fresh temporary folder, removed with everything in it.
+struct ScratchFolder {
+    std::string pattern = (std::filesystem::temp_directory_path() / "pelmora-sound-XXXXXX").string();
+    std::filesystem::path path = mkdtemp(pattern.data()) ? pattern : throw std::runtime_error("no scratch folder");
+    ~ScratchFolder() {
+        std::error_code ignored;
+        std::filesystem::remove_all(path, ignored);
+    }
 };
-
-// 16-bit frames with no zero byte anywhere, so not one frame reads as
-// silence; different seeds give different sounds.
-PcmSound noZeroByte16Bit(int rate, int channels, double seconds, int seed);
-// 16-bit frames that all hold the same level in every channel.
-PcmSound steady16Bit(int rate, int channels, double seconds, std::int16_t level);
-// 8-bit mono frames, alternating between two levels every blockFrames.
-PcmSound twoLevel8BitMono(int rate, double seconds, std::uint8_t first, std::uint8_t second, int blockFrames);
-
-std::vector<std::uint8_t> wavFileBytes(const PcmSound& sound);
-void writeFile(const std::filesystem::path& path, const std::vector<std::uint8_t>& bytes);
-void writeWav(const std::filesystem::path& path, const PcmSound& sound);
 
 }  // namespace pelmora::soundtest

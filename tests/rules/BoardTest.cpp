@@ -1,0 +1,144 @@
+// Presses on the board, growing a selection, removing it, and settling.
+#include <gtest/gtest.h>
+
+#include <array>
+#include <optional>
+
+#include "game/Selection.h"
+#include "game/Settling.h"
+#include "tests/rules/Support.h"
+
+namespace pelmora::test_support {
+
+TEST(PressTest, GridBoundariesMatchTheDrawnTiles) {
+    struct Aim { float x, y; std::optional<Cell> reached; };
+    constexpr float kRow3 = 2595, kColumn6 = 4612;
+    const Aim aims[] = {{29.9f, kRow3, {}},           {30, kRow3, Cell{3, 0}},
+                        {734.9f, kRow3, Cell{3, 0}},  {735, kRow3, Cell{3, 1}},
+                        {9194.9f, kRow3, Cell{3, 12}}, {9195, kRow3, {}},
+                        {kColumn6, 74.9f, {}},        {kColumn6, 75, Cell{0, 6}},
+                        {kColumn6, 794.9f, Cell{0, 6}}, {kColumn6, 795, Cell{1, 6}},
+                        {kColumn6, 5114.9f, Cell{6, 6}}, {kColumn6, 5115, {}}};
+    for (const Aim& aim : aims) EXPECT_EQ(cellAtPress(aim.x, aim.y), aim.reached) << aim.x << ", " << aim.y;
+}
+
+using BoardTest = GameTest;
+
+TEST_F(BoardTest, AnyButtonSelectsAfterClearingTheLastSelectionAndNeighboursNeverWrapRows) {
+    // Two green pairs, pressed in turn at (2,8) and (5,8).
+    game.board() = filled('b');
+    game.board().at(2, 8) = game.board().at(2, 9) = game.board().at(5, 8) = game.board().at(5, 9) = 'g';
+    for (const auto& [button, shift, row] : {std::array<std::int16_t, 3>{1, 0, 2}, {2, 1, 5}, {4, 7, 2}}) {
+        game.dest_MouseDown(button, shift, 6022, 435.0f + row * 720);
+        EXPECT_EQ(countOf(game.board(), "G"), 2) << "button " << button << " shift " << shift;
+        EXPECT_EQ(game.board().at(row, 8), 'G') << "button " << button << " shift " << shift;
+    }
+    // (1,0) and (0,12) follow one another in row order but do not touch.
+    game.board() = filled('X');
+    game.board().at(1, 0) = game.board().at(0, 12) = 'g';
+    press(1, 0);
+    EXPECT_EQ(countOf(game.board(), "G"), 0);
+    press(0, 12);
+    EXPECT_EQ(countOf(game.board(), "G"), 0);
+}
+
+TEST_F(BoardTest, PressOnASelectedBoxRemovesItsGroupThenSelectsTheGroupThatFellIntoTheCell) {
+    Board& board = game.board();
+    board = filled('g');
+    board.at(4, 2) = board.at(5, 3) = board.at(6, 3) = 'r';
+    board.at(5, 2) = board.at(6, 2) = 'B';
+    game.UpdateSelectionValue();
+    press(6, 2);  // the red (4,2) drops onto (6,2), beside the red pair
+    EXPECT_EQ(game.points(), 2000);
+    EXPECT_EQ(host.log, (Lines{"sound /opt/pelmora/clearbox.wav", "paint"}));
+    EXPECT_EQ(countOf(board, "R"), 3);
+    EXPECT_EQ(board.at(6, 2), 'R');
+    EXPECT_EQ(board.at(5, 3), 'R');
+    EXPECT_EQ(game.texts().SelPts, "4500");
+}
+
+// 14 yellow cells climbing from (6,12) to (0,5), on a blue board.
+constexpr Cell kStairs[] = {{6, 12}, {6, 11}, {5, 11}, {5, 10}, {4, 10}, {4, 9}, {3, 9},
+                            {3, 8},  {2, 8},  {2, 7},  {1, 7},  {1, 6},  {0, 6}, {0, 5}};
+
+// The pressed cell's row and column, how many stairs that selects, and their value.
+class SelectionTest : public GameTest, public testing::WithParamInterface<std::tuple<int, int, int, int>> {};
+
+TEST_P(SelectionTest, SixPassesReachOnlyPartOfALongStaircase) {
+    game.board() = filled('b');
+    for (const Cell& stair : kStairs) game.board().at(stair.row, stair.column) = 'y';
+    const auto [row, column, selected, value] = GetParam();
+    press(row, column);
+    // The stairs selected are those nearest the pressed end of the staircase.
+    const bool fromTop = Cell{row, column} == kStairs[13];
+    for (int i = 0; i < 14; ++i) {
+        const char expected = (fromTop ? 13 - i : i) < selected ? 'Y' : 'y';
+        EXPECT_EQ(game.board().at(kStairs[i].row, kStairs[i].column), expected) << "stair " << i;
+    }
+    EXPECT_EQ(game.selValue(), value);
+    EXPECT_EQ(game.texts().SelPts, std::to_string(value));
+}
+
+INSTANTIATE_TEST_SUITE_P(Staircase, SelectionTest,
+                         testing::Values(std::tuple{6, 12, 7, 24500}, std::tuple{0, 5, 14, 98000},
+                                         std::tuple{3, 9, 13, 84500}),
+                         [](const auto& info) { return "PressedAt" + std::to_string(std::get<0>(info.param)) + "_" +
+                                                       std::to_string(std::get<1>(info.param)); });
+
+TEST(SpreadTest, WalksStopAtSelectedCellsOtherColoursAndEdgesAndSkipTheirStart) {
+    Board board = filled('y');
+    board.at(0, 4) = 'Y';
+    board.at(4, 12) = 'r';
+    SpreadRight(board, 0, 0, 'y', 'Y');  // (0,1) to (0,3): stops at the selected (0,4)
+    SpreadDown(board, 0, 12, 'y', 'Y');  // (1,12) to (3,12): stops at the red
+    SpreadUp(board, 6, 7, 'y', 'Y');     // (5,7) to (0,7)
+    SpreadLeft(board, 6, 12, 'y', 'Y');  // (6,11) to (6,0), not on at (5,12)
+    EXPECT_EQ(countOf(board, "Y"), 4 + 3 + 6 + 12);
+    for (const Cell cell : {Cell{0, 0}, Cell{0, 5}, Cell{0, 12}, Cell{5, 12}, Cell{6, 12}})
+        EXPECT_EQ(board.at(cell.row, cell.column), 'y') << cell.row << "," << cell.column;
+}
+
+// Full columns d, e, f, ... unless another board is given, with one column
+// replaced by `cells`, top first.
+Board withColumn(int column, const std::string& cells, Board board = columnsBoard("defghijklmnop")) {
+    for (int row = 0; row < kRows; ++row) board.at(row, column) = cells.at(row);
+    return board;
+}
+
+TEST(SettlingTest, EachPassDropsBoxesToTheBottomOfTheirGapOrClosesOneEmptyColumn) {
+    Board board = withColumn(12, "abXcXXX");
+    for (const char* after : {"aXbXXXc", "XaXXXbc", "XXXXabc", "XXXXabc"}) {
+        DropBoxes(board);
+        EXPECT_EQ(board, withColumn(12, after));
+    }
+    board = columnsBoard("aXXdefghijklm");  // a run of two empty columns closes by one a pass
+    for (const char* after : {"aXdefghijklmX", "adefghijklmXX", "adefghijklmXX"}) {
+        CloseEmptyColumns(board);
+        EXPECT_EQ(board, columnsBoard(after));
+    }
+}
+
+TEST_F(BoardTest, RemovalScoresRelabelsAndPlaysTheClearSoundAfterOnePassOfEach) {
+    game.board() = withColumn(3, "ggrrrRR", filled('b'));
+    game.restoreProgress(1, -15000, 1);
+    game.UpdateSelectionValue();
+    game.RemoveSelection();
+    EXPECT_EQ(game.board(), withColumn(3, "ggrrXXr", filled('b')));  // one pass of each
+    EXPECT_EQ(host.log, Lines{"sound /opt/pelmora/clearbox.wav"});    // no paint
+    EXPECT_EQ(host.boardAtSound, game.board());                        // after the passes
+    EXPECT_EQ(game.texts().Pts, "-13000");
+    EXPECT_EQ(game.texts().SelPts, "");
+    EXPECT_EQ(game.selValue(), 2000);
+    EXPECT_EQ(labelCounts(), (Lines{"89", "3", "84", "2", "0"}));
+
+    // An emptied column closes at once; the one past it waits for a tick.
+    game.board() = columnsBoard("abcdYYghijklm");
+    game.UpdateSelectionValue();
+    game.RemoveSelection();
+    EXPECT_EQ(game.points(), -13000 + 98000);
+    EXPECT_EQ(game.board(), columnsBoard("abcdXghijklmX"));
+    game.Timer1_Timer();
+    EXPECT_EQ(game.board(), columnsBoard("abcdghijklmXX"));
+}
+
+}  // namespace pelmora::test_support
