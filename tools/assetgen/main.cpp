@@ -1,6 +1,7 @@
 // pelmora-assetgen: draws the game's pictures and synthesises its sounds into
 // the folder given on the command line. Everything is drawn from fixed
 // numbers and a fixed seed, so running it again reproduces identical files.
+#include <QRect>
 #include <QString>
 
 #include <cstdio>
@@ -26,8 +27,11 @@ void writeBoxPictures(AssetFolder& folder, const std::vector<TileDesign>& design
 }
 
 void writeEverything(AssetFolder& folder) {
-    for (int scale : kScales)
-        folder.writePicture("background", drawBackground(scale), kBackgroundSize, scale);
+    for (int scale : kScales) {
+        const QImage whole = drawBackground(scale);
+        const QImage bands = whole.copy(QRect(QPoint(0, 0), kBackgroundBandsSize * scale));
+        folder.writePicture("background", bands, kBackgroundBandsSize, scale);
+    }
     writeBoxPictures(folder, boardTiles());
     writeBoxPictures(folder, legendBoxes());
     for (int size : iconSizes())
