@@ -1,5 +1,9 @@
 #include "game/Board.h"
 
+#include <algorithm>
+
+#include "game/CellBlocks.h"
+
 namespace pelmora {
 
 void ColourCounts::add(char cell) {
@@ -10,14 +14,12 @@ void ColourCounts::add(char cell) {
 }
 
 void Board::clear(char fill) {
-    cells_.fill(fill);
+    std::fill_n(cells_.begin(), kCells, fill);  // the padding stays zero
 }
 
 ColourCounts Board::countNormalBoxes() const {
-    // Branch-free so that the compiler can count many cells at once.
-    ColourCounts counts;
-    for (char cell : cells_) counts.add(cell);
-    return counts;
+    return {countInBlocks(*this, code::kBlue), countInBlocks(*this, code::kGreen),
+            countInBlocks(*this, code::kRed), countInBlocks(*this, code::kYellow)};
 }
 
 }  // namespace pelmora

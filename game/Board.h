@@ -2,6 +2,7 @@
 #pragma once
 
 #include <array>
+#include <span>
 
 #include "game/Rules.h"
 
@@ -50,8 +51,15 @@ public:
     char at(int row, int column) const { return cells_[row * kColumns + column]; }
 
     // All cells, row by row, for scans whose order does not matter.
-    std::array<char, kCells>& cells() { return cells_; }
-    const std::array<char, kCells>& cells() const { return cells_; }
+    std::span<char, kCells> cells() { return std::span<char, kCells>(cells_.data(), kCells); }
+    std::span<const char, kCells> cells() const {
+        return std::span<const char, kCells>(cells_.data(), kCells);
+    }
+    // The cells followed by zero bytes up to a whole number of 16-byte
+    // blocks, for scans that look at many cells at once.
+    static constexpr int kStoredCells = (kCells + 15) / 16 * 16;
+    const char* storage() const { return cells_.data(); }
+    char* storage() { return cells_.data(); }
     static bool contains(int row, int column) {
         return row >= 0 && row < kRows && column >= 0 && column < kColumns;
     }
@@ -62,7 +70,7 @@ public:
     bool operator==(const Board&) const = default;
 
 private:
-    std::array<char, kCells> cells_{};
+    alignas(16) std::array<char, kStoredCells> cells_{};
 };
 
 }  // namespace pelmora

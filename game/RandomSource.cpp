@@ -1,5 +1,6 @@
 #include "game/RandomSource.h"
 
+#include <cmath>
 #include <ctime>
 #include <random>
 
@@ -14,15 +15,6 @@ std::uint64_t mix(std::uint64_t z) {
 }
 
 constexpr std::uint64_t kGoldenGamma = 0x9E3779B97F4A7C15ULL;
-
-// For 0 <= x < 2^62: the nearest whole number, halves going to the even one.
-// Done by hand because the library's rounding is a call on plain x86-64.
-std::int64_t roundHalfToEven(double x) {
-    auto whole = static_cast<std::int64_t>(x);  // truncates: x is not negative
-    const double fraction = x - static_cast<double>(whole);
-    if (fraction > 0.5 || (fraction == 0.5 && (whole & 1) != 0)) ++whole;
-    return whole;
-}
 
 }  // namespace
 
@@ -80,7 +72,9 @@ std::int32_t RandomSource::RandomInt(std::int32_t low, std::int32_t high) {
     const int month = clock_.month();
     generator_.reseed(second + month);
     while (r < low || r == top) {
-        r = static_cast<std::int32_t>(roundHalfToEven(generator_.next() * static_cast<double>(top)));
+        const double u = generator_.next();
+        // nearbyint rounds half to even in the default rounding mode.
+        r = static_cast<std::int32_t>(std::nearbyint(u * static_cast<double>(top)));
     }
     return r;
 }

@@ -1,5 +1,7 @@
 #include "game/Selection.h"
 
+#include "game/CellBlocks.h"
+
 #include <array>
 #include <bit>
 #include <cstdint>
@@ -85,46 +87,22 @@ void growSelection(Board& board) {
 // The whole-board scans below touch each cell on its own, so they run over
 // the flat cell array, written branch-free.
 
-namespace {
-
-// Per code: what clearing or emptying a selection makes of it, and whether
-// it counts as selected. Table look-ups keep the whole-board scans short.
-struct CodeTables {
-    std::array<char, 256> cleared{};
-    std::array<char, 256> emptied{};
-    std::array<std::uint8_t, 256> selected{};
-};
-
-constexpr CodeTables makeCodeTables() {
-    CodeTables tables;
-    for (int code = 0; code < 256; ++code) {
-        const char cell = static_cast<char>(code);
-        const bool isSelected = isSelectedBox(cell);
-        tables.cleared[code] = isSelected ? normalFormOf(cell) : cell;
-        tables.emptied[code] = isSelected ? code::kEmpty : cell;
-        tables.selected[code] = isSelected ? 1 : 0;
-    }
-    return tables;
-}
-
-constexpr CodeTables kCodeTables = makeCodeTables();
-
-inline std::uint8_t index(char cell) { return static_cast<std::uint8_t>(cell); }
-
-}  // namespace
-
-int countSelected(const Board& board) {
-    int count = 0;
-    for (char cell : board.cells()) count += kCodeTables.selected[index(cell)];
-    return count;
-}
+int countSelected(const Board& board) { return countMarked(board, selectedIn); }
 
 void clearSelection(Board& board) {
-    for (char& cell : board.cells()) cell = kCodeTables.cleared[index(cell)];
+    constexpr std::uint8_t kCaseDistance = 'a' - 'A';
+    for (int block = 0; block < kBlocks; ++block) {
+        const CellBlock cells = loadBlock(board, block);
+        storeBlock(board, block, cells + (selectedIn(cells) & kCaseDistance));
+    }
 }
 
 void emptySelected(Board& board) {
-    for (char& cell : board.cells()) cell = kCodeTables.emptied[index(cell)];
+    for (int block = 0; block < kBlocks; ++block) {
+        const CellBlock cells = loadBlock(board, block);
+        const CellBlock selected = selectedIn(cells);
+        storeBlock(board, block, (cells & ~selected) | (selected & static_cast<std::uint8_t>(code::kEmpty)));
+    }
 }
 
 bool hasSameColouredNeighbour(const Board& board, int row, int column) {
