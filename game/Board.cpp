@@ -6,13 +6,6 @@
 
 namespace pelmora {
 
-void ColourCounts::add(char cell) {
-    blue += cell == code::kBlue;
-    green += cell == code::kGreen;
-    red += cell == code::kRed;
-    yellow += cell == code::kYellow;
-}
-
 void Board::clear(char fill) {
     std::fill_n(cells_.begin(), kCells, fill);  // the padding stays zero
 }

@@ -38,8 +38,6 @@ struct ColourCounts {
     int red = 0;
     int yellow = 0;
     int total() const { return blue + green + red + yellow; }
-    // Adds one for a normal box; anything else counts nothing.
-    void add(char cell);
 };
 
 class Board {

@@ -39,6 +39,7 @@ TileHolder::TileHolder(QWidget* parent) : QWidget(parent, Qt::Tool) {
         left += box->width();
         picturesByCode_.insert(tile.cellCode, picture);
         boxesByName_.insert(tile.name, box);
+        if (tile.cellCode == 'b') blueBox_ = box;
     }
 }
 
@@ -53,6 +54,8 @@ QSize TileHolder::outerSizeTwips(const QString& name) const {
     return QSize(twips::fromPixels(box->width()), twips::fromPixels(box->height()));
 }
 
-QSize TileHolder::cellSizeTwips() const { return outerSizeTwips(QStringLiteral("b")); }
+QSize TileHolder::cellSizeTwips() const {
+    return QSize(twips::fromPixels(blueBox_->width()), twips::fromPixels(blueBox_->height()));
+}
 
 }  // namespace pelmora

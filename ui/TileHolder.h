@@ -33,6 +33,7 @@ public:
 private:
     QHash<char, Picture> picturesByCode_;
     QHash<QString, QLabel*> boxesByName_;
+    QLabel* blueBox_ = nullptr;  // its outer size is the cell size, read at every cell drawn
 };
 
 }  // namespace pelmora

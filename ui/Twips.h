@@ -2,7 +2,6 @@
 // 96 dpi); this is the one place that turns them into Qt's logical pixels.
 #pragma once
 
-#include <QPoint>
 #include <QRect>
 #include <QSize>
 
@@ -19,6 +18,5 @@ inline QRect rect(int left, int top, int width, int height) {
     return QRect(toPixels(left), toPixels(top), toPixels(width), toPixels(height));
 }
 inline QSize size(int width, int height) { return QSize(toPixels(width), toPixels(height)); }
-inline QPoint point(int x, int y) { return QPoint(toPixels(x), toPixels(y)); }
 
 }  // namespace pelmora::twips
