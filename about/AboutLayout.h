@@ -5,7 +5,7 @@
 #include <QColor>
 #include <QRect>
 
-#include "ui/Twips.h"
+#include "widgets/Twips.h"
 
 namespace pelmora::about::layout {
 
@@ -39,7 +39,7 @@ inline constexpr QColor kText{255, 255, 255};
 inline constexpr QColor kContactText{0, 0, 255};
 inline constexpr QColor kRule{255, 255, 255};
 
-// Fonts by their design names (ui/Fonts.h finds the free substitutes).
+// Fonts by their design names (widgets/Fonts.h finds the free substitutes).
 inline constexpr char kWindowFontFamily[] = "MS Sans Serif";
 inline constexpr double kWindowFontPoints = 8.25;
 inline constexpr char kTitleFontFamily[] = "Arial";

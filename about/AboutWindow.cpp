@@ -11,8 +11,8 @@
 #include "about/AboutTexts.h"
 #include "about/ApplicationPointer.h"
 #include "about/Centring.h"
-#include "ui/ClickableLabel.h"
-#include "ui/Fonts.h"
+#include "widgets/ClickableLabel.h"
+#include "widgets/Fonts.h"
 
 namespace pelmora::about {
 

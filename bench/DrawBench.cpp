@@ -6,7 +6,7 @@
 
 #include "game/Selection.h"
 #include "ui/BoardSurface.h"
-#include "ui/GameProgram.h"
+#include "program/GameProgram.h"
 #include "ui/sound/SoundPlayer.h"
 
 namespace pelmora {

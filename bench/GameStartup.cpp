@@ -3,7 +3,7 @@
 
 #include "FirstPaintProbe.h"
 #include "ui/BoardSurface.h"
-#include "ui/GameProgram.h"
+#include "program/GameProgram.h"
 #include "ui/sound/SdlSoundPlayer.h"
 
 int main(int argc, char* argv[]) {

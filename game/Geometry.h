@@ -1,11 +1,9 @@
-// Where the board lies on its surface, in twips (15 to a pixel at 96 dpi).
+// Where the board lies on its surface, in twips from its inner corner.
 #pragma once
 
 #include <optional>
 
 namespace pelmora {
-
-inline constexpr int kTwipsPerPixel = 15;
 
 // Cell (row, column) is drawn at (kBoardLeft + column * kCellWidth,
 // kBoardTop + row * kCellHeight), kCellWidth x kCellHeight in size. The cell

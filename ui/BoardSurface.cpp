@@ -5,7 +5,7 @@
 
 #include "game/Geometry.h"
 #include "ui/TileHolder.h"
-#include "ui/Twips.h"
+#include "widgets/Twips.h"
 
 namespace pelmora {
 namespace {

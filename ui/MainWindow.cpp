@@ -10,12 +10,12 @@
 
 #include "game/Rules.h"
 #include "ui/BoardSurface.h"
-#include "ui/ClickableLabel.h"
-#include "ui/Fonts.h"
+#include "widgets/ClickableLabel.h"
+#include "widgets/Fonts.h"
 #include "ui/MainLayout.h"
 #include "ui/Pictures.h"
 #include "ui/TileHolder.h"
-#include "ui/Twips.h"
+#include "widgets/Twips.h"
 
 namespace pelmora {
 namespace {

@@ -4,7 +4,7 @@
 
 #include "ui/MainLayout.h"
 #include "ui/Pictures.h"
-#include "ui/Twips.h"
+#include "widgets/Twips.h"
 
 namespace pelmora {
 namespace {

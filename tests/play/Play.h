@@ -14,7 +14,7 @@
 #include <string>
 #include <vector>
 
-#include "ui/GameProgram.h"
+#include "program/GameProgram.h"
 #include "ui/sound/SoundPlayer.h"
 
 class QAction;

@@ -9,6 +9,7 @@
 #include "Play.h"
 #include "about/AboutWindow.h"
 #include "game/Geometry.h"
+#include "widgets/Twips.h"
 #include "ui/BoardSurface.h"
 
 namespace pelmora::play {

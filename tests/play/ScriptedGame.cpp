@@ -3,6 +3,7 @@
 
 #include "Play.h"
 #include "game/Geometry.h"
+#include "widgets/Twips.h"
 #include "ui/sound/SdlSoundPlayer.h"
 
 namespace pelmora::play {

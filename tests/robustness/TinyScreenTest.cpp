@@ -8,7 +8,7 @@
 
 #include "game/Geometry.h"
 #include "ui/BoardSurface.h"
-#include "ui/GameProgram.h"
+#include "program/GameProgram.h"
 #include "ui/sound/SoundPlayer.h"
 
 using namespace pelmora;

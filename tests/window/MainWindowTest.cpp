@@ -12,7 +12,7 @@
 #include <cstdlib>
 
 #include "ui/BoardSurface.h"
-#include "ui/GameProgram.h"
+#include "program/GameProgram.h"
 #include "ui/TileHolder.h"
 #include "ui/sound/SdlSoundPlayer.h"
 

@@ -1,4 +1,4 @@
-#include "ui/ClickableLabel.h"
+#include "widgets/ClickableLabel.h"
 
 #include <QMouseEvent>
 

@@ -1,4 +1,4 @@
-#include "ui/GameProgram.h"
+#include "program/GameProgram.h"
 
 #include <QCoreApplication>
 

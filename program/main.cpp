@@ -2,7 +2,7 @@
 // state.
 #include <QApplication>
 
-#include "ui/GameProgram.h"
+#include "program/GameProgram.h"
 #include "ui/sound/SdlSoundPlayer.h"
 
 int main(int argc, char* argv[]) {

@@ -5,7 +5,12 @@
 #include <QRect>
 #include <QSize>
 
-#include "game/Geometry.h"
+namespace pelmora {
+
+// 15 twips to a pixel at 96 dpi.
+inline constexpr int kTwipsPerPixel = 15;
+
+}  // namespace pelmora
 
 namespace pelmora::twips {
 
