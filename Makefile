@@ -4,7 +4,8 @@ BUILD_TYPE ?= Release
 PREFIX ?= /usr/local
 CMAKE_FLAGS ?=
 
-.PHONY: all deps configure build run test bench screenshot assets install deb check-install clean
+.PHONY: all deps configure build run test bench screenshot assets install deb check-install clean \
+	web web-run web-test-deps
 
 all: build
 
@@ -12,7 +13,8 @@ deps:
 	@./tools/install-deps.sh
 
 configure: deps
-	@cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DCMAKE_INSTALL_PREFIX=$(PREFIX) $(CMAKE_FLAGS) >/dev/null
+	@cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DCMAKE_INSTALL_PREFIX=$(PREFIX) \
+		-DPELMORA_WEB_TESTS=ON $(CMAKE_FLAGS) >/dev/null
 
 build: configure
 	@cmake --build $(BUILD)
@@ -20,7 +22,7 @@ build: configure
 run: build
 	$(BUILD)/bin/pelmora
 
-test: build
+test: build web web-test-deps
 	cd $(BUILD) && ctest --output-on-failure
 
 bench: build
@@ -44,6 +46,17 @@ deb: build
 # Installs into a scratch folder, makes and unpacks the .deb, checks both.
 check-install: build
 	./tools/check-install.sh $(BUILD)
+
+# The game in the browser: $(BUILD)/web, served by any static web server.
+web: configure
+	@./tools/web/build.sh $(BUILD)
+
+web-run: web
+	@./tools/web/serve.sh $(BUILD)/web
+
+# The pinned Node packages that drive Chromium in the browser tests.
+web-test-deps: deps
+	@./tools/web/npm-install.sh $(BUILD)
 
 clean:
 	rm -rf $(BUILD)

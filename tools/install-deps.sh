@@ -3,12 +3,16 @@
 # downloaded when everything is already there.
 set -eu
 list="$(dirname "$0")/debian-packages.txt"
+# Packages that an installed package stands in for (e.g. a nodejs built with
+# its own npm provides "npm").
+provided=$(dpkg-query -W -f='${db:Status-Abbrev} ${Provides}\n' 2>/dev/null |
+    awk '$1 == "ii" { $1 = ""; print }' | tr ',' '\n' | awk '{ print $1 }' | sort -u)
 missing=""
 for pkg in $(grep -v '^#' "$list"); do
     status=$(dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null || true)
     case "$status" in
         *" installed") ;;
-        *) missing="$missing $pkg" ;;
+        *) echo "$provided" | grep -qx "$pkg" || missing="$missing $pkg" ;;
     esac
 done
 [ -z "$missing" ] && exit 0

@@ -19,6 +19,7 @@ public:
     // use; its logical size is the same at every ratio.
     const QPixmap& at(qreal devicePixelRatio) const;
     QSize size() const { return at(1.0).deviceIndependentSize().toSize(); }
+    const QString& name() const { return name_; }
 
 private:
     QString name_;
@@ -32,6 +33,8 @@ class PictureBox : public QWidget {
     Q_OBJECT
 public:
     PictureBox(const QString& name, QWidget* parent, QColor fill = Qt::transparent);
+    // The picture's name, as given.
+    const QString& pictureName() const { return picture_.name(); }
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -1,0 +1,139 @@
+// Plays a handful of scripted games and prints, after every event, the board,
+// every status text and what the game asked of its host. Built twice, for
+// the desktop and for WebAssembly: the two transcripts must be identical.
+#include <cstdint>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "game/Game.h"
+#include "game/Geometry.h"
+#include "game/RandomSource.h"
+#include "game/Rules.h"
+
+namespace {
+
+using pelmora::Board;
+
+class RecordingHost final : public pelmora::Host {
+public:
+    void paintBoard(const Board&) override { ++paints; }
+    void playSoundAndWait(const std::string& path) override { calls += " sound:" + path; }
+    void showMessage(const std::string& text, const std::string& title) override {
+        calls += " message:" + title + "/" + text;
+    }
+    std::string programFolder() const override { return "/folder"; }
+
+    int paints = 0;
+    std::string calls;
+};
+
+// A clock whose second moves on every few readings, so the reseeds vary.
+class SteppingClock final : public pelmora::LocalClock {
+public:
+    int second() override { return static_cast<int>(readings_++ / 5 % 60); }
+    int month() override { return 12; }
+
+private:
+    std::uint64_t readings_ = 0;
+};
+
+// The script's own numbers, apart from the game's generator.
+class ScriptNumbers {
+public:
+    explicit ScriptNumbers(std::uint64_t seed) : state_(seed) {}
+    std::uint32_t below(std::uint32_t bound) {
+        state_ = state_ * 6364136223846793005ULL + 1442695040888963407ULL;
+        return static_cast<std::uint32_t>(state_ >> 33) % bound;
+    }
+
+private:
+    std::uint64_t state_;
+};
+
+std::string boardText(const Board& board) {
+    const auto cells = board.cells();
+    return std::string(cells.begin(), cells.end());
+}
+
+std::string textsLine(const pelmora::StatusTexts& t) {
+    return t.lvl + "|" + t.Pts + "|" + t.SelPts + "|" + t.Nmmc + "|" + t.NEXTLEVEL + "|" +
+           t.Label4 + "|" + t.Label6 + "|" + t.Label8 + "|" + t.Label10 + "|" + t.Label12;
+}
+
+// A press somewhere in a selected group when there is one, else anywhere on
+// or around the board, with odd fractions of a twip.
+std::string press(pelmora::Game& game, ScriptNumbers& numbers) {
+    std::vector<pelmora::Cell> selected;
+    for (int row = 0; row < pelmora::kRows; ++row)
+        for (int column = 0; column < pelmora::kColumns; ++column)
+            if (pelmora::isSelectedBox(game.board().at(row, column))) selected.push_back({row, column});
+    float x = 0;
+    float y = 0;
+    if (!selected.empty() && numbers.below(3) != 0) {
+        const pelmora::Cell cell = selected[numbers.below(static_cast<std::uint32_t>(selected.size()))];
+        x = static_cast<float>(pelmora::kBoardLeft + cell.column * pelmora::kCellWidth) +
+            static_cast<float>(numbers.below(pelmora::kCellWidth * 4)) / 4.0f;
+        y = static_cast<float>(pelmora::kBoardTop + cell.row * pelmora::kCellHeight) +
+            static_cast<float>(numbers.below(pelmora::kCellHeight * 4)) / 4.0f;
+    } else {
+        x = static_cast<float>(numbers.below(9400 * 8)) / 8.0f - 60.0f;
+        y = static_cast<float>(numbers.below(5300 * 8)) / 8.0f - 60.0f;
+    }
+    const auto button = static_cast<std::int16_t>(1 << numbers.below(3));
+    const auto shift = static_cast<std::int16_t>(numbers.below(8));
+    game.dest_MouseDown(button, shift, x, y);
+    char line[96];
+    std::snprintf(line, sizeof line, "press %d %d %.3f %.3f", button, shift, x, y);
+    return line;
+}
+
+void playGame(std::uint64_t seed, int events) {
+    RecordingHost host;
+    pelmora::MixingGenerator generator(seed);
+    SteppingClock clock;
+    pelmora::RandomSource random(generator, clock);
+    pelmora::Game game(host, random);
+    ScriptNumbers numbers(seed ^ 0x5EED);
+
+    std::printf("game %llu\n", static_cast<unsigned long long>(seed));
+    game.Form_Load();
+    for (int event = 0; event <= events; ++event) {
+        std::string what = "load";
+        if (event > 0) {
+            const std::uint32_t roll = numbers.below(100);
+            const auto threshold = pelmora::nextLevelThreshold(game.level());
+            const bool enough = threshold && *threshold <= static_cast<double>(game.points());
+            if (enough && roll < 50) {
+                game.Label3_Click();
+                what = "level-up";
+            } else if (roll < 70) {
+                what = press(game, numbers);
+            } else if (roll < 92) {
+                const std::uint32_t ticks = 1 + numbers.below(8);
+                for (std::uint32_t i = 0; i < ticks; ++i) game.Timer1_Timer();
+                what = "ticks " + std::to_string(ticks);
+            } else if (roll == 92 && numbers.below(3) == 0) {
+                game.Label3_Click();
+                what = "level-up";
+            } else if (numbers.below(6) == 0) {
+                game.mnuFileNew_Click();
+                what = "reset";
+            } else {
+                game.Timer1_Timer();
+                what = "ticks 1";
+            }
+        }
+        std::printf("%d %s |%s paints:%d\n  %s\n  %s\n", event, what.c_str(), host.calls.c_str(),
+                    host.paints, boardText(game.board()).c_str(), textsLine(game.texts()).c_str());
+        host.calls.clear();
+    }
+}
+
+}  // namespace
+
+int main() {
+    for (std::uint64_t seed : {1ULL, 20261206ULL, 0xC0FFEEULL, 987654321987ULL, 42ULL})
+        playGame(seed, 700);
+    return 0;
+}

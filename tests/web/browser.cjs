@@ -1,0 +1,74 @@
+// What the browser tests share: a static server for the built page on
+// 127.0.0.1, and Debian's Chromium started headless through puppeteer-core.
+'use strict';
+const fs = require('fs');
+const http = require('http');
+const path = require('path');
+const puppeteer = require('puppeteer-core');
+
+const kTypes = {
+  '.html': 'text/html; charset=utf-8', '.js': 'text/javascript', '.css': 'text/css',
+  '.json': 'application/json', '.wasm': 'application/wasm', '.png': 'image/png',
+  '.svg': 'image/svg+xml', '.wav': 'audio/wav', '.ttf': 'font/ttf',
+};
+
+// Serves `folder` on a free port; resolves to { url, close }.
+function serve(folder) {
+  const root = path.resolve(folder);
+  const server = http.createServer((request, response) => {
+    const wanted = decodeURIComponent(new URL(request.url, 'http://x').pathname);
+    const file = path.join(root, wanted.endsWith('/') ? `${wanted}index.html` : wanted);
+    if (!file.startsWith(root + path.sep) || !fs.existsSync(file) || !fs.statSync(file).isFile()) {
+      response.writeHead(404).end();
+      return;
+    }
+    response.writeHead(200, { 'Content-Type': kTypes[path.extname(file)] ?? 'application/octet-stream' });
+    fs.createReadStream(file).pipe(response);
+  });
+  return new Promise((resolve) => {
+    server.listen(0, '127.0.0.1', () => resolve({
+      url: `http://127.0.0.1:${server.address().port}/`,
+      close: () => new Promise((done) => server.close(done)),
+    }));
+  });
+}
+
+// Debian's Chromium, headless, in a profile of its own that is thrown away.
+async function launch(extraArgs = []) {
+  const profile = fs.mkdtempSync(path.join(require('os').tmpdir(), 'pelmora-chromium-'));
+  const browser = await puppeteer.launch({
+    executablePath: process.env.CHROMIUM ?? '/usr/bin/chromium',
+    headless: true,
+    userDataDir: profile,
+    args: [
+      '--headless', '--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
+      '--disable-background-networking', '--disable-component-update', '--disable-sync',
+      '--disable-dev-shm-usage', '--autoplay-policy=no-user-gesture-required', ...extraArgs,
+    ],
+  });
+  const close = browser.close.bind(browser);
+  browser.close = async () => {
+    await close();
+    fs.rmSync(profile, { recursive: true, force: true });
+  };
+  return browser;
+}
+
+// A page of the game with every console error and page error collected;
+// `before` runs in the page ahead of its own scripts.
+async function openGame(browser, url, before) {
+  const page = await browser.newPage();
+  const errors = [];
+  page.on('console', (message) => {
+    if (message.type() === 'error' || message.type() === 'warning') errors.push(message.text());
+  });
+  page.on('pageerror', (error) => errors.push(error.message));
+  page.on('requestfailed', (request) => errors.push(`request failed: ${request.url()}`));
+  await page.setViewport({ width: 900, height: 700, deviceScaleFactor: 1 });
+  if (before) await page.evaluateOnNewDocument(before);
+  await page.goto(url, { waitUntil: 'load' });
+  await page.waitForFunction(() => performance.getEntriesByName('pelmora-first-board').length > 0);
+  return { page, errors };
+}
+
+module.exports = { serve, launch, openGame };

@@ -1,0 +1,31 @@
+#!/bin/sh
+# Builds the web page into BUILD/web: the game compiled to WebAssembly with
+# Debian's Emscripten, the page, the pictures and sounds, the fonts, and the
+# windows' layout written by the desktop build's own exporter.
+# Usage: tools/web/build.sh BUILD   (BUILD holds a configured desktop build)
+set -eu
+root=$(cd "$(dirname "$0")/../.." && pwd)
+build=$(cd "$1" && pwd)
+out="$build/web"
+wasm="$build/web-wasm"
+. "$root/tools/web/emscripten-env.sh"
+
+# The desktop's layout exporter comes from the desktop build.
+cmake --build "$build" --target pelmora_webexport >/dev/null
+
+if [ ! -f "$wasm/build.ninja" ]; then
+    emcmake cmake -S "$root/web" -B "$wasm" -G Ninja -DCMAKE_BUILD_TYPE=MinSizeRel >/dev/null
+fi
+cmake --build "$wasm"
+
+mkdir -p "$out/assets" "$out/fonts"
+runtime="$build/runtime" && mkdir -p -m 700 "$runtime"
+QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy XDG_RUNTIME_DIR="$runtime" \
+    "$build/bin/pelmora_webexport" "$out/layout.json"
+cp "$wasm/pelmora.js" "$wasm/pelmora.wasm" "$out/"
+cp "$root"/web/page/* "$out/"
+cp "$root"/assets/*.png "$out/assets/"
+# The game plays its sounds from its own folder: beside the page.
+cp "$root"/assets/*.wav "$out/"
+node "$root/tools/web/fonts.cjs" "$out"
+echo "web: $out"

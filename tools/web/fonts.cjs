@@ -1,0 +1,45 @@
+// Copies the font files the page's layout names from Debian's font packages
+// (found with fontconfig, as the desktop finds them) and writes fonts.css.
+// Usage: node tools/web/fonts.cjs WEB_DIR
+'use strict';
+const fs = require('fs');
+const path = require('path');
+const { execFileSync } = require('child_process');
+
+const out = process.argv[2];
+const layout = JSON.parse(fs.readFileSync(path.join(out, 'layout.json'), 'utf8'));
+
+// Every font object anywhere in the layout.
+function collectFonts(node, found) {
+  if (Array.isArray(node)) node.forEach((child) => collectFonts(child, found));
+  else if (node && typeof node === 'object') {
+    if (typeof node.family === 'string' && typeof node.weight === 'number') found.push(node);
+    Object.values(node).forEach((child) => collectFonts(child, found));
+  }
+  return found;
+}
+
+// One face per family and weight class: the files Debian ships have a
+// regular and a bold face, and heavier asks get the bold one, as on the
+// desktop.
+const faces = new Map();
+for (const font of collectFonts(layout, [])) {
+  const bold = font.weight >= 600;
+  const key = `${font.family}:${bold}`;
+  if (faces.has(key)) continue;
+  const file = execFileSync('fc-match', ['-f', '%{file}', `${font.family}:weight=${bold ? 200 : 80}`],
+    { encoding: 'utf8' }).trim();
+  const matched = execFileSync('fc-match', ['-f', '%{family[0]}', `${font.family}`],
+    { encoding: 'utf8' }).trim();
+  if (matched !== font.family) throw new Error(`font ${font.family} is not installed (got ${matched})`);
+  faces.set(key, { family: font.family, bold, file });
+}
+
+let css = '/* Written by tools/web/fonts.cjs from layout.json. */\n';
+for (const face of faces.values()) {
+  const name = path.basename(face.file);
+  fs.copyFileSync(face.file, path.join(out, 'fonts', name));
+  css += `@font-face { font-family: "${face.family}"; src: url("fonts/${name}");` +
+    ` font-weight: ${face.bold ? '600 900' : '100 599'}; font-display: block; }\n`;
+}
+fs.writeFileSync(path.join(out, 'fonts.css'), css);

@@ -1,0 +1,122 @@
+// Starts the game in the page: lays the window out from layout.json, loads
+// the pictures, sounds and the compiled game, then deals the first board and
+// starts the timer. Every event goes through one queue to the game.
+import { BoardView } from './board.js';
+import { buildControls, picture, place } from './controls.js';
+import { AboutWindow, showMessage } from './dialogs.js';
+import { EventQueue } from './events.js';
+import { MenuBar } from './menus.js';
+import { SoundPlayer } from './sound.js';
+
+// The folder of the page itself, without its last "/": where the game
+// looks for its sound files, as the desktop looks beside the program.
+const programFolder = new URL('.', location.href).href.replace(/\/$/, '');
+
+async function loadLayout() {
+  const response = await fetch('layout.json');
+  if (!response.ok) throw new Error(`layout.json: ${response.status}`);
+  return response.json();
+}
+
+function buildMainWindow(root, layout, events) {
+  const main = layout.main;
+  root.style.width = `${main.width}px`;
+  const menuBar = document.createElement('div');
+  const client = document.createElement('div');
+  client.className = 'client';
+  client.dataset.control = 'client';
+  client.style.width = `${main.width}px`;
+  client.style.height = `${main.height}px`;
+  client.style.backgroundImage =
+    `image-set(url("assets/${main.background}.png") 1x, url("assets/${main.background}@2x.png") 2x)`;
+  root.append(menuBar, client);
+
+  let board = null;
+  const controls = buildControls(client, main.controls, (control) => {
+    if (control.kind === 'board') {
+      const element = place(document.createElement('div'), control);
+      element.classList.add('board');
+      board = new BoardView(element, control, layout.board, layout.twipsPerPixel,
+        (button, shift, x, y) => events.press(button, shift, x, y));
+      return element;
+    }
+    if (control.kind === 'picture') {
+      // Drawn unscaled from its corner, clipped to its box.
+      const box = place(document.createElement('div'), control);
+      box.append(picture(control.picture));
+      return box;
+    }
+    return null;
+  });
+  return { menuBar, client, board, controls };
+}
+
+async function start() {
+  // Every face now, not when first used: the About window and the message
+  // box then open with their text in place.
+  document.fonts.forEach((face) => face.load().catch(() => {}));
+  const root = document.getElementById('main');
+  const modulePromise = createPelmora({ page: {}, locateFile: (file) => file });
+  const layout = await loadLayout();
+  document.title = layout.main.caption;
+
+  let module = null;
+  const queue = new EventQueue();
+  const call = (name, types = [], values = []) => module.ccall(name, null, types, values, { async: true });
+  const events = {
+    press: (button, shift, x, y) => queue.post('press', () =>
+      call('pelmora_press', ['number', 'number', 'number', 'number'], [button, shift, x, y])),
+    tick: () => queue.post('tick', () => call('pelmora_tick')),
+    levelUp: () => queue.post('click', () => call('pelmora_level_up')),
+    reset: () => queue.post('click', () => call('pelmora_reset')),
+  };
+
+  const window_ = buildMainWindow(root, layout, events);
+  const about = new AboutWindow(layout.about, layout.main.menuFont);
+  let timer = 0;
+  const quit = () => {
+    clearInterval(timer);
+    queue.clear();
+    call('pelmora_unload');
+    about.close();
+    root.replaceChildren();
+    root.className = 'ended';
+    root.textContent = `${layout.main.caption} has ended.`;
+    window.close();  // closes a tab the game was opened in by a script
+  };
+  new MenuBar(window_.menuBar, layout.main.menus, layout.main.menuFont, layout.main.menuBarHeight, {
+    mnuFileNew: events.reset,
+    mnuFileQuit: () => queue.post('click', async () => quit()),
+    mnuaswitch: () => queue.post('click', async () => about.show()),
+  });
+  window_.controls.get('Label3').addEventListener('click', events.levelUp);
+
+  const sound = new SoundPlayer({
+    milliseconds: layout.soundGraceMilliseconds,
+    percentOfLength: layout.soundGracePercentOfLength,
+  });
+  const board = window_.board;
+  const [loaded] = await Promise.all([
+    modulePromise,
+    board.loadTiles(),
+    sound.preload(layout.sounds.map((name) => `${programFolder}/${name}`)),
+  ]);
+  module = loaded;
+  Object.assign(module.page, {
+    drawBoard: (codes) => board.draw(codes),
+    playSound: (url) => sound.play(url),
+    showMessage: (text, title) => showMessage(text, title, layout.main.menuFont, board.element),
+    programFolder: () => programFolder,
+    setText: (name, text) => {
+      const label = window_.controls.get(name);
+      if (label) label.textContent = text;
+    },
+  });
+  queue.post('load', () => call('pelmora_load'));
+  await queue.settled();
+  performance.mark('pelmora-first-board');
+  board.element.focus();
+  timer = setInterval(events.tick, layout.board.tickMilliseconds);
+}
+
+start().catch((error) => console.error(error));
