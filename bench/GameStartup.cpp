@@ -4,11 +4,11 @@
 #include "FirstPaintProbe.h"
 #include "ui/BoardSurface.h"
 #include "program/GameProgram.h"
-#include "ui/sound/SdlSoundPlayer.h"
+#include "program/DeferredSoundPlayer.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    pelmora::SdlSoundPlayer sound([] { QApplication::beep(); });
+    pelmora::DeferredSoundPlayer sound(pelmora::soundModulePath(), [] { QApplication::beep(); });
     pelmora::GameProgram program(sound);
     // With --stay it keeps running, for measuring the idle game.
     const bool stay = argc > 1 && QString(argv[1]) == "--stay";

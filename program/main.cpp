@@ -3,14 +3,14 @@
 #include <QApplication>
 
 #include "program/GameProgram.h"
-#include "ui/sound/SdlSoundPlayer.h"
+#include "program/DeferredSoundPlayer.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("Pelmora");
     QApplication::setDesktopFileName("pelmora");
 
-    pelmora::SdlSoundPlayer sound([] { QApplication::beep(); });
+    pelmora::DeferredSoundPlayer sound(pelmora::soundModulePath(), [] { QApplication::beep(); });
     pelmora::GameProgram program(sound);
     program.window().show();
     return QApplication::exec();

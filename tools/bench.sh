@@ -12,6 +12,10 @@ reps=${BENCH_REPETITIONS:-9}
 cmake --build "$build" --target pelmora pelmora_rules_bench pelmora_draw_bench \
     pelmora_startup_probe bare_window_probe startup_meter press_latency >/dev/null
 
+# What is measured: the commit, and whether the tree differs from it.
+commit=$(git -C "$repo" rev-parse --short HEAD 2>/dev/null || echo unknown)
+git -C "$repo" diff --quiet HEAD -- . ':!docs/performance.md' 2>/dev/null || commit="$commit with local changes"
+
 declare -A figure  # benchmark name (with @scale) -> median real time in µs
 
 # Google Benchmark medians, converted to microseconds.
@@ -43,8 +47,6 @@ meets() { awk -v v="$1" -v l="$3" -v op="$2" 'BEGIN {
 us() { echo "${figure[$1]} µs"; }
 worse() { awk -v a="$1" -v b="$2" 'BEGIN {print (a > b) ? a : b}'; }
 
-commit=$(git -C "$repo" rev-parse --short HEAD 2>/dev/null || echo unknown)
-git -C "$repo" diff --quiet HEAD -- . ':!docs/performance.md' 2>/dev/null || commit="$commit with local changes"
 cpu=$(awk -F': ' '/^model name/ {print $2; exit}' /proc/cpuinfo)
 os=$(. /etc/os-release && echo "$PRETTY_NAME")
 build_type=$(awk -F= '/^CMAKE_BUILD_TYPE:/ {print $2}' "$build/CMakeCache.txt")

@@ -22,6 +22,7 @@ fail() { failed=$((failed + 1)); echo "FAIL: $1"; [ $# -gt 1 ] && sed 's/^/    /
 # Every file the game needs, relative to a prefix such as /usr.
 layout="bin/pelmora
 libexec/pelmora/pelmora
+libexec/pelmora/pelmora-sound.so
 libexec/pelmora/clearbox.wav
 libexec/pelmora/win.wav
 share/applications/pelmora.desktop

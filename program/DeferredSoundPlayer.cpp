@@ -1,0 +1,43 @@
+#include "program/DeferredSoundPlayer.h"
+
+#include <dlfcn.h>
+
+#include <QCoreApplication>
+#include <QFile>
+#include <utility>
+
+#include "program/SoundModule.h"
+
+namespace pelmora {
+
+DeferredSoundPlayer::DeferredSoundPlayer(std::string modulePath, std::function<void()> defaultSound)
+    : modulePath_(std::move(modulePath)), defaultSound_(std::move(defaultSound)) {}
+
+// The module itself stays loaded until the program ends: SDL may still hold
+// threads or handlers of its own after the player is gone.
+DeferredSoundPlayer::~DeferredSoundPlayer() = default;
+
+void DeferredSoundPlayer::playAndWait(const std::string& path) {
+    if (!triedLoading_) load();
+    if (player_) {
+        player_->playAndWait(path);
+    } else if (defaultSound_) {
+        defaultSound_();
+    }
+}
+
+// Tried once: a module that is missing or broken stays so for this run.
+void DeferredSoundPlayer::load() {
+    triedLoading_ = true;
+    void* module = dlopen(modulePath_.c_str(), RTLD_NOW | RTLD_LOCAL);
+    if (!module) return;
+    auto make = reinterpret_cast<MakeSoundPlayer>(dlsym(module, kMakeSoundPlayerSymbol));
+    if (make) player_.reset(make(defaultSound_));
+}
+
+std::string soundModulePath() {
+    return QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString() + "/" +
+           PELMORA_SOUND_MODULE;
+}
+
+}  // namespace pelmora
