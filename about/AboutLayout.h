@@ -3,16 +3,11 @@
 #pragma once
 
 #include <QColor>
-#include <QRect>
 
+#include "widgets/Fonts.h"
 #include "widgets/Twips.h"
 
 namespace pelmora::about::layout {
-
-struct TwipsRect {
-    int left, top, width, height;
-    QRect toPixels() const { return twips::rect(left, top, width, height); }
-};
 
 inline constexpr int kClientWidth = 5505;
 inline constexpr int kClientHeight = 8475;
@@ -33,20 +28,17 @@ inline constexpr int kRuleLeft = -600;
 inline constexpr int kRuleRight = 5520;
 inline constexpr int kRuleTop = 6240;
 inline constexpr int kRuleThickness = 15;
+inline constexpr TwipsRect kRule{kRuleLeft, kRuleTop, kRuleRight - kRuleLeft, kRuleThickness};
 
 inline constexpr QColor kBackground{0, 0, 0};
 inline constexpr QColor kText{255, 255, 255};
 inline constexpr QColor kContactText{0, 0, 255};
-inline constexpr QColor kRule{255, 255, 255};
+inline constexpr QColor kRuleColour{255, 255, 255};
 
 // Fonts by their design names (widgets/Fonts.h finds the free substitutes).
-inline constexpr char kWindowFontFamily[] = "MS Sans Serif";
-inline constexpr double kWindowFontPoints = 8.25;
-inline constexpr char kTitleFontFamily[] = "Arial";
-inline constexpr double kTitleFontPoints = 9.75;
-inline constexpr char kContactFontFamily[] = "MS Sans Serif";
-inline constexpr double kContactFontPoints = 9.75;
-inline constexpr char kHowToPlayFontFamily[] = "Small Fonts";
-inline constexpr double kHowToPlayFontPoints = 6.75;
+inline constexpr FontSpec kWindowFont{"MS Sans Serif", 8.25};
+inline constexpr FontSpec kTitleFont{"Arial", 9.75, QFont::Bold};
+inline constexpr FontSpec kContactFont{"MS Sans Serif", 9.75, QFont::Bold};
+inline constexpr FontSpec kHowToPlayFont{"Small Fonts", 6.75};
 
 }  // namespace pelmora::about::layout

@@ -30,11 +30,11 @@ void setTextColour(QWidget* widget, const QColor& colour) {
 
 }  // namespace
 
-// A plain top-level window rather than a dialog type: it must not belong to
-// the main window, so it stays open when the main window closes and counts
-// as a window of its own when the program decides whether to end.
+// A dialog with no parent: it must not belong to the main window, so it
+// stays open when the main window closes and counts as a window of its own
+// when the program decides whether to end.
 AboutWindow::AboutWindow(LinkOpener openLink)
-    : QDialog(nullptr, kFixedWindowFlags), m_openLink(std::move(openLink)) {
+    : QDialog(nullptr, kFixedWindowFlags), openLink_(std::move(openLink)) {
     setUpWindow();
     addHeading();
     addHowToPlay();
@@ -47,7 +47,7 @@ void AboutWindow::setUpWindow() {
     setWindowTitle(texts::kCaption);
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(twips::size(layout::kClientWidth, layout::kClientHeight));
-    setFont(fonts::make(layout::kWindowFontFamily, layout::kWindowFontPoints));
+    setFont(fonts::make(layout::kWindowFont));
 
     // Only the background turns black; white text is set label by label, so
     // the text box and its scroll bar keep the desktop's usual colours.
@@ -71,7 +71,7 @@ QLabel* AboutWindow::addLabel(QLabel* label, const char* objectName, const QRect
 void AboutWindow::addHeading() {
     auto* title = new ClickableLabel(texts::kProgramName);
     addLabel(title, "Label5", layout::kTitleLabel.toPixels());
-    title->setFont(fonts::make(layout::kTitleFontFamily, layout::kTitleFontPoints, QFont::Bold));
+    title->setFont(fonts::make(layout::kTitleFont));
     connect(title, &ClickableLabel::clicked, this, [this] { followLink(texts::kSupportMail); });
 
     addLabel(new QLabel(texts::kProgramName), "Label2", layout::kNameLabel.toPixels());
@@ -87,7 +87,7 @@ void AboutWindow::addHowToPlay() {
     auto* box = new QPlainTextEdit(this);
     box->setObjectName("Text1");
     box->setGeometry(layout::kHowToPlayBox.toPixels());
-    box->setFont(fonts::make(layout::kHowToPlayFontFamily, layout::kHowToPlayFontPoints));
+    box->setFont(fonts::make(layout::kHowToPlayFont));
     box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     box->setLineWrapMode(QPlainTextEdit::WidgetWidth);
@@ -95,9 +95,7 @@ void AboutWindow::addHowToPlay() {
     box->setReadOnly(true);
     box->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
 
-    const QString text = QString::fromUtf8(texts::kHowToPlay);
-    box->setPlainText(text);
-    box->setProperty(kOriginalTextProperty, text);
+    box->setPlainText(QString::fromUtf8(texts::kHowToPlay));
 }
 
 void AboutWindow::addSupportLine() {
@@ -107,8 +105,7 @@ void AboutWindow::addSupportLine() {
 
     auto* contact = new ClickableLabel(texts::kContactUs);
     addLabel(contact, "Label7", layout::kContactLabel.toPixels());
-    contact->setFont(
-        fonts::make(layout::kContactFontFamily, layout::kContactFontPoints, QFont::Bold));
+    contact->setFont(fonts::make(layout::kContactFont));
     setTextColour(contact, layout::kContactText);
     contact->setCursor(applicationPointer::kCustomPointer);
     connect(contact, &ClickableLabel::clicked, this, [this] { followLink(texts::kMakerHomePage); });
@@ -117,11 +114,9 @@ void AboutWindow::addSupportLine() {
 void AboutWindow::addFooter() {
     auto* rule = new QWidget(this);
     rule->setObjectName("Line1");
-    rule->setGeometry(twips::rect(layout::kRuleLeft, layout::kRuleTop,
-                                  layout::kRuleRight - layout::kRuleLeft,
-                                  layout::kRuleThickness));
+    rule->setGeometry(layout::kRule.toPixels());
     QPalette rulePalette = rule->palette();
-    rulePalette.setColor(QPalette::Window, layout::kRule);
+    rulePalette.setColor(QPalette::Window, layout::kRuleColour);
     rule->setPalette(rulePalette);
     rule->setAutoFillBackground(true);
 
@@ -140,8 +135,8 @@ void AboutWindow::addFooter() {
 
 void AboutWindow::followLink(const char* link) {
     applicationPointer::showCustom();
-    if (m_openLink)
-        m_openLink(QUrl(QString::fromUtf8(link)));
+    if (openLink_)
+        openLink_(QUrl(QString::fromUtf8(link)));
 }
 
 void AboutWindow::centreOnScreen() {
@@ -156,13 +151,13 @@ void AboutWindow::showEvent(QShowEvent* event) {
     if (event->spontaneous())
         return;
     centreOnScreen();
-    m_centredWithoutFrame = frameGeometry().size() == size();
+    centredWithoutFrame_ = frameGeometry().size() == size();
 }
 
 void AboutWindow::moveEvent(QMoveEvent* event) {
     QDialog::moveEvent(event);
-    if (m_centredWithoutFrame && frameGeometry().size() != size()) {
-        m_centredWithoutFrame = false;
+    if (centredWithoutFrame_ && frameGeometry().size() != size()) {
+        centredWithoutFrame_ = false;
         centreOnScreen();
     }
 }

@@ -16,11 +16,6 @@ namespace pelmora::about {
 class AboutWindow : public QDialog {
     Q_OBJECT
 public:
-    // Name of the dynamic property of Text1 that holds the how-to-play text
-    // with its original "\r\n" line ends; the text box itself keeps plain
-    // line breaks, so toPlainText() gives the same text with "\n" instead.
-    static constexpr char kOriginalTextProperty[] = "originalText";
-
     explicit AboutWindow(LinkOpener openLink = desktopLinkOpener());
 
     // Moves the window, frame included, to the middle of the primary screen.
@@ -39,10 +34,10 @@ private:
     QLabel* addLabel(QLabel* label, const char* objectName, const QRect& pixels);
     void followLink(const char* link);
 
-    LinkOpener m_openLink;
+    LinkOpener openLink_;
     // The window system may add the frame only after the first show; until
     // then the window was centred by its bare size and is centred again once.
-    bool m_centredWithoutFrame = false;
+    bool centredWithoutFrame_ = false;
 };
 
 }  // namespace pelmora::about

@@ -3,59 +3,65 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+#include <QTimer>
 
-#include "game/Selection.h"
-#include "ui/BoardSurface.h"
+#include "game/Settling.h"
 #include "program/GameProgram.h"
-#include "ui/sound/SoundPlayer.h"
+#include "tests/support/SilentSound.h"
+#include "ui/BoardSurface.h"
+#include "ui/TileHolder.h"
 
 namespace pelmora {
 namespace {
 
-class NoSound final : public SoundPlayer {
-public:
-    void playAndWait(const std::string&) override {}
-};
-
 struct Rig {
-    NoSound sound;
-    GameProgram program{sound, std::make_unique<MixingGenerator>(42)};
-    Game& game = program.window().game();
-    Rig() { program.window().show(); }
+    test_support::SilentSound sound;
+    MixingGenerator generator{42};
+    SystemLocalClock clock;
+    GameProgram program{sound, generator, clock};
+    MainWindow& window = program.window();
+    Rig() {
+        window.show();
+        window.findChild<QTimer*>("Timer1")->stop();
+    }
+    // What DrawBoard has the window do: draw on dest from the tile pictures.
+    void draw(const Board& board) {
+        window.dest().drawBoard(board, *window.pic());
+        window.dest().repaint();
+    }
 };
 
 // Two different full boards, so every draw has something new to paint.
 void BM_DrawBoard(benchmark::State& state) {
     Rig rig;
-    const Board first = rig.game.board();
+    const Board first = rig.window.game().board();
     Board second = first;
     second.at(0, 0) = second.at(0, 0) == code::kBlue ? code::kRed : code::kBlue;
     bool flip = false;
     for (auto _ : state) {
-        rig.game.board() = flip ? first : second;
+        rig.draw(flip ? first : second);
         flip = !flip;
-        rig.game.DrawBoard();
-        rig.program.window().dest().repaint();
     }
 }
 BENCHMARK(BM_DrawBoard);
 
-// A tick on a board that is still settling: a column closes, boxes fall,
-// the board is drawn and painted.
+// A tick's work on a board that is still settling: a column closes, boxes
+// fall, the board is drawn and painted.
 void BM_TickSettling(benchmark::State& state) {
     Rig rig;
     // Two boards with different holes, so no tick repeats the last picture.
-    Board holes[2] = {rig.game.board(), rig.game.board()};
+    Board holes[2] = {rig.window.game().board(), rig.window.game().board()};
     for (int row = 0; row < kRows; ++row) holes[0].at(row, 4) = code::kEmpty;
     holes[0].at(6, 8) = code::kEmpty;
     holes[1].at(6, 2) = code::kEmpty;
     holes[1].at(5, 2) = code::kEmpty;
     int next = 0;
     for (auto _ : state) {
-        rig.game.board() = holes[next];
+        Board board = holes[next];
         next = 1 - next;
-        rig.game.Timer1_Timer();
-        rig.program.window().dest().repaint();
+        CloseEmptyColumns(board);
+        DropBoxes(board);
+        rig.draw(board);
     }
 }
 BENCHMARK(BM_TickSettling);
@@ -63,8 +69,9 @@ BENCHMARK(BM_TickSettling);
 // The tick of a quiet board, ten times a second while the player thinks.
 void BM_TickSettled(benchmark::State& state) {
     Rig rig;
+    QTimer* timer1 = rig.window.findChild<QTimer*>("Timer1");
     for (auto _ : state) {
-        rig.game.Timer1_Timer();
+        QMetaObject::invokeMethod(timer1, "timeout", Qt::DirectConnection);
         QCoreApplication::processEvents();
     }
 }

@@ -9,7 +9,9 @@
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     pelmora::DeferredSoundPlayer sound(pelmora::soundModulePath(), [] { QApplication::beep(); });
-    pelmora::GameProgram program(sound);
+    pelmora::MixingGenerator generator;
+    pelmora::SystemLocalClock clock;
+    pelmora::GameProgram program(sound, generator, clock);
     // With --stay it keeps running, for measuring the idle game.
     const bool stay = argc > 1 && QString(argv[1]) == "--stay";
     pelmora::FirstPaintProbe probe(stay ? nullptr : &program.window().dest());

@@ -8,21 +8,18 @@
 #include "game/Game.h"
 #include "game/Geometry.h"
 #include "game/Selection.h"
-#include "game/Settling.h"
+#include "tests/support/Boards.h"
+#include "tests/support/CellAim.h"
+#include "tests/support/FakeHost.h"
 
 namespace pelmora {
 namespace {
 
-class SilentHost final : public Host {
-public:
-    void paintBoard(const Board&) override {}
-    void playSoundAndWait(const std::string&) override {}
-    void showMessage(const std::string&, const std::string&) override {}
-    std::string programFolder() const override { return "."; }
-};
+using test_support::isSettled;
 
 struct Rig {
-    SilentHost host;
+    Rig() { host.logging = false; }
+    test_support::FakeHost host;
     MixingGenerator generator;
     SystemLocalClock clock;
     RandomSource random{generator, clock};
@@ -30,8 +27,8 @@ struct Rig {
 };
 
 void press(Game& game, int row, int column) {
-    game.dest_MouseDown(1, 0, kBoardLeft + column * kCellWidth + kCellWidth / 2.0f,
-                        kBoardTop + row * kCellHeight + kCellHeight / 2.0f);
+    const test_support::TwipsPoint middle = test_support::middleOfCell(row, column);
+    game.dest_MouseDown(1, 0, middle.x, middle.y);
 }
 
 // Every normal box with a same-coloured neighbour, found in one sweep over
@@ -57,39 +54,39 @@ void findMovableBoxes(const Board& board, std::vector<Cell>& movable) {
 void BM_NewBoard(benchmark::State& state) {
     Rig rig;
     for (auto _ : state) {
-        rig.game.NewBoard();
+        rig.game.Form_Load();  // deals a new board, nothing more
         benchmark::DoNotOptimize(rig.game.board());
     }
 }
 BENCHMARK(BM_NewBoard);
 
 // One colour everywhere: every pass visits all 91 selected cells and runs
-// four walks from each.
+// four walks from each. SelectGroup's work: the passes, then the count.
 void BM_SelectGroupWorstCase(benchmark::State& state) {
-    Rig rig;
     Board full;
     full.clear(code::kYellow);
+    full.at(kRows - 1, kColumns - 1) = 'Y';
     for (auto _ : state) {
-        rig.game.board() = full;
-        rig.game.board().at(kRows - 1, kColumns - 1) = 'Y';
-        rig.game.SelectGroup();
-        benchmark::DoNotOptimize(rig.game.selValue());
+        Board board = full;
+        growSelection(board);
+        benchmark::DoNotOptimize(selectionValue(countSelected(board)));
     }
 }
 BENCHMARK(BM_SelectGroupWorstCase);
 
-// Select the bottom half of a striped board and remove it with its passes.
+// Select the top rows of a striped board and remove them with their
+// passes, in a game picked up at that board each time.
 void BM_Removal(benchmark::State& state) {
     Rig rig;
-    Board striped;
+    Position striped;
     for (int row = 0; row < kRows; ++row)
         for (int column = 0; column < kColumns; ++column)
-            striped.at(row, column) = row < 3 ? code::kRed : (column % 2 ? code::kBlue : code::kGreen);
+            striped.board.at(row, column) = row < 3 ? code::kRed : (column % 2 ? code::kBlue : code::kGreen);
     for (auto _ : state) {
-        rig.game.board() = striped;
-        press(rig.game, 0, 6);  // select the red rows
-        press(rig.game, 0, 6);  // and remove them
-        benchmark::DoNotOptimize(rig.game.points());
+        Game game(rig.host, rig.random, striped);
+        press(game, 0, 6);  // select the red rows
+        press(game, 0, 6);  // and remove them
+        benchmark::DoNotOptimize(game.points());
     }
 }
 BENCHMARK(BM_Removal);
@@ -102,7 +99,7 @@ void BM_WholeGame(benchmark::State& state) {
     movable.reserve(kCells);
     std::int64_t removals = 0;
     for (auto _ : state) {
-        rig.game.NewBoard();
+        rig.game.Form_Load();
         for (;;) {
             findMovableBoxes(rig.game.board(), movable);
             if (movable.empty()) break;

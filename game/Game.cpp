@@ -1,6 +1,7 @@
 #include "game/Game.h"
 
 #include <cmath>
+#include <utility>
 
 #include "game/Geometry.h"
 #include "game/Reshuffle.h"
@@ -18,7 +19,20 @@ constexpr char kDealColours[] = {code::kBlue, code::kGreen, code::kRed, code::kY
 
 }  // namespace
 
-void Game::Form_Load() { NewBoard(); }
+Game::Game(Host& host, RandomSource& random, const Position& position)
+    : host_(host), random_(random), board_(position.board) {
+    setLevel(position.level);
+    setPoints(position.points);
+    resets_ = position.resets;
+    writeBoxCounts();
+    UpdateSelectionValue();
+    // The texts differ from the design texts: the first handler reports them.
+}
+
+void Game::Form_Load() {
+    NewBoard();
+    reportTexts();
+}
 
 void Game::dest_MouseDown(std::int16_t /*button*/, std::int16_t /*shift*/, float x, float y) {
     if (const auto cell = cellAtPress(x, y)) {
@@ -38,17 +52,19 @@ void Game::dest_MouseDown(std::int16_t /*button*/, std::int16_t /*shift*/, float
         }
     }
     DrawBoard();
+    reportTexts();
 }
 
 void Game::Timer1_Timer() {
     const std::int64_t cost = resetCost(resets_);
     if (cost != resetCostShown_) {
-        texts_.Nmmc = wholeNumberText(cost);
+        setText(&StatusTexts::Nmmc, wholeNumberText(cost));
         resetCostShown_ = cost;
     }
     CloseEmptyColumns(board_);
     DropBoxes(board_);
     DrawBoard();
+    reportTexts();
 }
 
 void Game::Label3_Click() {
@@ -58,11 +74,12 @@ void Game::Label3_Click() {
     if (*threshold > static_cast<double>(points_)) {
         host_.showMessage(kRefusalText, kRefusalTitle);
         NewGame();
-        return;
+    } else {
+        playSound(kWinSound);
+        NewBoard();  // draws while the label still shows the level just left
+        setLevel(level_ + 1);
     }
-    playSound(kWinSound);
-    NewBoard();  // draws while the label still shows the level just left
-    setLevel(level_ + 1);
+    reportTexts();
 }
 
 void Game::mnuFileNew_Click() {
@@ -72,6 +89,7 @@ void Game::mnuFileNew_Click() {
     dealAgain(board_, random_);
     writeBoxCounts();
     // No redraw: the next tick settles and draws the new board.
+    reportTexts();
 }
 
 void Game::NewBoard() {
@@ -102,7 +120,7 @@ void Game::SelectGroup() {
 
 void Game::UpdateSelectionValue() {
     const std::int64_t value = selectionValue(countSelected(board_));
-    texts_.SelPts = wholeNumberText(value);
+    setText(&StatusTexts::SelPts, wholeNumberText(value));
     selValue_ = value;
 }
 
@@ -112,7 +130,7 @@ void Game::RemoveSelection() {
     emptySelected(board_);
     writeBoxCounts();
     setPoints(points_ + selValue_);
-    texts_.SelPts.clear();
+    setText(&StatusTexts::SelPts, {});
     DropBoxes(board_);
     CloseEmptyColumns(board_);
     playSound(kClearSound);
@@ -124,35 +142,42 @@ void Game::DrawBoard() {
     if (const auto threshold = nextLevelThreshold(level_)) {
         const std::int64_t shown = std::llround(*threshold);
         if (shown != nextLevelShown_) {
-            texts_.NEXTLEVEL = kNextLevelPrefix + wholeNumberText(shown);
+            setText(&StatusTexts::NEXTLEVEL, kNextLevelPrefix + wholeNumberText(shown));
             nextLevelShown_ = shown;
         }
     }
 }
 
-void Game::restoreProgress(int level, std::int64_t points, std::int64_t resets) {
-    setLevel(level);
-    setPoints(points);
-    resets_ = resets;
-}
-
 void Game::writeBoxCounts() {
     const ColourCounts counts = board_.countNormalBoxes();
-    texts_.Label4 = wholeNumberText(counts.total());
-    texts_.Label6 = wholeNumberText(counts.red);
-    texts_.Label8 = wholeNumberText(counts.blue);
-    texts_.Label10 = wholeNumberText(counts.green);
-    texts_.Label12 = wholeNumberText(counts.yellow);
+    setText(&StatusTexts::Label4, wholeNumberText(counts.total()));
+    setText(&StatusTexts::Label6, wholeNumberText(counts.red));
+    setText(&StatusTexts::Label8, wholeNumberText(counts.blue));
+    setText(&StatusTexts::Label10, wholeNumberText(counts.green));
+    setText(&StatusTexts::Label12, wholeNumberText(counts.yellow));
+}
+
+void Game::setText(std::string StatusTexts::*label, std::string text) {
+    std::string& shown = texts_.*label;
+    if (shown == text) return;
+    shown = std::move(text);
+    textsChanged_ = true;
+}
+
+void Game::reportTexts() {
+    if (!textsChanged_) return;
+    textsChanged_ = false;
+    host_.textsChanged(texts_);
 }
 
 void Game::setPoints(std::int64_t points) {
     points_ = points;
-    texts_.Pts = wholeNumberText(points_);
+    setText(&StatusTexts::Pts, wholeNumberText(points_));
 }
 
 void Game::setLevel(int level) {
     level_ = level;
-    texts_.lvl = wholeNumberText(level_);
+    setText(&StatusTexts::lvl, wholeNumberText(level_));
 }
 
 void Game::playSound(const char* fileName) {

@@ -7,6 +7,7 @@
 
 #include "game/Board.h"
 #include "game/Host.h"
+#include "game/Position.h"
 #include "game/RandomSource.h"
 #include "game/StatusTexts.h"
 
@@ -14,7 +15,13 @@ namespace pelmora {
 
 class Game {
 public:
+    // A game before its first board: Form_Load deals one.
     Game(Host& host, RandomSource& random) : host_(host), random_(random) {}
+    // A game picked up at `position`, as if it had been played to there: the
+    // labels show its level, points and box counts, and the selected boxes on
+    // its board are the current selection, with their value. No handler has
+    // run yet; the first one is usually not Form_Load.
+    Game(Host& host, RandomSource& random, const Position& position);
 
     // --- Event handlers -------------------------------------------------
     // The window has loaded: deal the first board.
@@ -30,7 +37,21 @@ public:
     // "Reset".
     void mnuFileNew_Click();
 
-    // --- Procedures, public so that tests can drive them one by one -----
+    // --- State ----------------------------------------------------------
+    const Board& board() const { return board_; }
+    const StatusTexts& texts() const { return texts_; }
+    int level() const { return level_; }
+    std::int64_t points() const { return points_; }
+    std::int64_t selValue() const { return selValue_; }
+    std::int64_t resets() const { return resets_; }
+
+    static constexpr const char* kClearSound = "clearbox.wav";
+    static constexpr const char* kWinSound = "win.wav";
+    static constexpr const char* kRefusalText = "You need more points!";
+    static constexpr const char* kRefusalTitle = "Nope";
+
+private:
+    // The procedures the handlers share.
     void NewBoard();
     void NewGame();
     void SelectGroup();
@@ -39,26 +60,10 @@ public:
     void RemoveSelection();
     void DrawBoard();
 
-    // --- State ----------------------------------------------------------
-    const Board& board() const { return board_; }
-    Board& board() { return board_; }
-    const StatusTexts& texts() const { return texts_; }
-    int level() const { return level_; }
-    std::int64_t points() const { return points_; }
-    std::int64_t selValue() const { return selValue_; }
-    std::int64_t resets() const { return resets_; }
-
-    // Puts the game at a given level, score and Reset count, keeping the
-    // labels in step; for replaying positions in tests and benchmarks.
-    void restoreProgress(int level, std::int64_t points, std::int64_t resets);
-
-    static constexpr const char* kClearSound = "clearbox.wav";
-    static constexpr const char* kWinSound = "win.wav";
-    static constexpr const char* kRefusalText = "You need more points!";
-    static constexpr const char* kRefusalTitle = "Nope";
-
-private:
     void writeBoxCounts();
+    void setText(std::string StatusTexts::*label, std::string text);
+    // At the end of each handler: tells the host if any text has changed.
+    void reportTexts();
     void setPoints(std::int64_t points);
     void setLevel(int level);
     void playSound(const char* fileName);
@@ -71,6 +76,7 @@ private:
     std::int64_t points_ = 0;
     std::int64_t selValue_ = 0;
     std::int64_t resets_ = 0;
+    bool textsChanged_ = false;
     // The numbers behind NEXTLEVEL and Nmmc as last written, so that the ten
     // redraws a second do not rebuild unchanged texts.
     std::int64_t nextLevelShown_ = -1;

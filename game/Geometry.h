@@ -5,14 +5,17 @@
 
 namespace pelmora {
 
-// Cell (row, column) is drawn at (kBoardLeft + column * kCellWidth,
-// kBoardTop + row * kCellHeight), kCellWidth x kCellHeight in size. The cell
-// size is the outer size of the blue tile holder (43 x 44 pixels plus a
-// 2-pixel frame on every side).
+// The board's one cell grid: the window draws cell (row, column) in the
+// kCellWidth x kCellHeight box whose top-left corner is (cellLeft(column),
+// cellTop(row)), and a press anywhere in that box reaches that cell. The
+// cell is the outer size of the blue tile's box in the tile holder.
 inline constexpr int kBoardLeft = 30;
 inline constexpr int kBoardTop = 75;
 inline constexpr int kCellWidth = 705;
 inline constexpr int kCellHeight = 720;
+
+constexpr int cellLeft(int column) { return kBoardLeft + column * kCellWidth; }
+constexpr int cellTop(int row) { return kBoardTop + row * kCellHeight; }
 
 struct Cell {
     int row;

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "game/Board.h"
+#include "game/StatusTexts.h"
 
 namespace pelmora {
 
@@ -20,6 +21,9 @@ public:
     virtual void showMessage(const std::string& text, const std::string& title) = 0;
     // Folder of the program file, without a trailing separator.
     virtual std::string programFolder() const = 0;
+    // Called at the end of a handler that changed any status text, with all
+    // of them; a host that shows no labels may ignore it.
+    virtual void textsChanged(const StatusTexts& /*texts*/) {}
 };
 
 }  // namespace pelmora

@@ -32,17 +32,4 @@ void CloseEmptyColumns(Board& board) {
     }
 }
 
-bool isSettled(const Board& board) {
-    bool seenEmptyColumn = false;
-    for (int column = 0; column < kColumns; ++column) {
-        const bool empty = columnIsEmpty(board, column);
-        if (seenEmptyColumn && !empty) return false;
-        seenEmptyColumn = seenEmptyColumn || empty;
-        for (int row = 1; row < kRows; ++row)
-            if (board.at(row, column) == code::kEmpty && board.at(row - 1, column) != code::kEmpty)
-                return false;
-    }
-    return true;
-}
-
 }  // namespace pelmora

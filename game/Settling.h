@@ -16,8 +16,4 @@ void DropBoxes(Board& board);
 // emptied. Column 12 never receives anything.
 void CloseEmptyColumns(Board& board);
 
-// No box over a gap, and every empty column has only empty columns to its
-// right.
-bool isSettled(const Board& board);
-
 }  // namespace pelmora

@@ -4,10 +4,9 @@
 
 namespace pelmora {
 
-GameProgram::GameProgram(SoundPlayer& sound, std::unique_ptr<UniformGenerator> generator,
+GameProgram::GameProgram(SoundPlayer& sound, UniformGenerator& generator, LocalClock& clock,
                          about::LinkOpener openLink)
-    : generator_(generator ? std::move(generator) : std::make_unique<MixingGenerator>()),
-      random_(*generator_, clock_),
+    : random_(generator, clock),
       about_(std::move(openLink)),
       window_(sound, random_) {
     window_.setHelpCommand([this] { about_.show(); });

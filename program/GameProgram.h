@@ -2,8 +2,6 @@
 // the main window and the About window's launcher.
 #pragma once
 
-#include <memory>
-
 #include "about/AboutLauncher.h"
 #include "game/RandomSource.h"
 #include "ui/MainWindow.h"
@@ -14,16 +12,15 @@ class SoundPlayer;
 
 class GameProgram {
 public:
-    // `generator` may be null: the game then seeds its own from the system.
-    GameProgram(SoundPlayer& sound, std::unique_ptr<UniformGenerator> generator = nullptr,
+    // The game draws from `generator`, reseeded from `clock`; main() passes
+    // the system's, a test its own so that a run replays.
+    GameProgram(SoundPlayer& sound, UniformGenerator& generator, LocalClock& clock,
                 about::LinkOpener openLink = about::desktopLinkOpener());
 
     MainWindow& window() { return window_; }
     about::AboutLauncher& about() { return about_; }
 
 private:
-    std::unique_ptr<UniformGenerator> generator_;
-    SystemLocalClock clock_;
     RandomSource random_;
     about::AboutLauncher about_;
     MainWindow window_;

@@ -11,7 +11,9 @@ int main(int argc, char* argv[]) {
     QApplication::setDesktopFileName("pelmora");
 
     pelmora::DeferredSoundPlayer sound(pelmora::soundModulePath(), [] { QApplication::beep(); });
-    pelmora::GameProgram program(sound);
+    pelmora::MixingGenerator generator;
+    pelmora::SystemLocalClock clock;
+    pelmora::GameProgram program(sound, generator, clock);
     program.window().show();
     return QApplication::exec();
 }

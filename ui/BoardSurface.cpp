@@ -52,11 +52,9 @@ void BoardSurface::drawBoard(const Board& board, const TileHolder& tiles) {
             const char code = board.at(row, column);
             const QPixmap* tile = tiles.tileFor(code, ratio);
             if (!tile) continue;
-            const QSize cell = tiles.cellSizeTwips();
-            const QPointF topLeft(twips::toPixelsF(kBoardLeft + column * cell.width()),
-                                  twips::toPixelsF(kBoardTop + row * cell.height()));
-            const QSizeF cellPixels(twips::toPixelsF(cell.width()), twips::toPixelsF(cell.height()));
-            painter.drawPixmap(topLeft, tileAtCellSize(code, *tile, cellPixels, ratio));
+            const QRectF cell =
+                TwipsRect{cellLeft(column), cellTop(row), kCellWidth, kCellHeight}.toPixelsF();
+            painter.drawPixmap(cell.topLeft(), tileAtCellSize(code, *tile, cell.size(), ratio));
         }
     }
     drawn_ = board;

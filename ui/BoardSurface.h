@@ -19,7 +19,7 @@ public:
     explicit BoardSurface(QWidget* parent = nullptr);
 
     // Wipes the surface and draws every cell's tile, column by column,
-    // stretched to the blue box's outer size.
+    // stretched to its cell of the board's grid (game/Geometry.h).
     void drawBoard(const Board& board, const TileHolder& tiles);
     // The latest drawing, at the screen's resolution.
     const QPixmap& picture() const { return buffer_; }

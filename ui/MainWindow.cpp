@@ -7,51 +7,48 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QTimer>
+#include <tuple>
 
 #include "game/Rules.h"
 #include "ui/BoardSurface.h"
-#include "widgets/ClickableLabel.h"
-#include "widgets/Fonts.h"
 #include "ui/MainLayout.h"
 #include "ui/Pictures.h"
 #include "ui/TileHolder.h"
+#include "widgets/ClickableLabel.h"
+#include "widgets/Fonts.h"
 #include "widgets/Twips.h"
 
 namespace pelmora {
 namespace {
 
-const QColor kPointsColour(192, 64, 0);
-
-enum class Look { A, B };
-
-QLabel* addLabel(QLabel* label, const char* name, const QString& text, layout::Place place) {
+// Left-aligned from the top, over whatever lies behind it.
+QLabel* addLabel(QLabel* label, const char* name, const QString& text, TwipsRect place,
+                 const FontSpec& font) {
     label->setObjectName(name);
     label->setText(text);
-    label->setGeometry(twips::rect(place.left, place.top, place.width, place.height));
+    label->setGeometry(place.toPixels());
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setFont(fonts::make(font));
     return label;
 }
 
-// Look A: status strip text. Look B: the colour counts.
-QLabel* addLabel(QWidget* parent, const char* name, const QString& text, layout::Place place,
-                 Look look) {
-    auto* label = addLabel(new QLabel(parent), name, text, place);
-    label->setFont(fonts::make("MS Sans Serif", look == Look::A ? 9.75 : 18, QFont::Bold));
-    QPalette black = label->palette();
-    black.setColor(QPalette::WindowText, Qt::black);
-    label->setPalette(black);
+// Labels without a colour of their own keep the system's text colour.
+QLabel* colourText(QLabel* label, const QColor& colour) {
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    label->setPalette(palette);
     return label;
 }
 
-void addPicture(QWidget* parent, const char* name, const QString& picture, layout::Place place) {
+void addPicture(QWidget* parent, const char* name, const QString& picture, TwipsRect place) {
     auto* box = new PictureBox(picture, parent);
     box->setObjectName(name);
-    box->setGeometry(twips::rect(place.left, place.top, place.width, place.height));
+    box->setGeometry(place.toPixels());
 }
 
 QIcon gameIcon() {
     QIcon icon;
-    for (int size : {16, 32, 48, 256})
+    for (int size : {PELMORA_ICON_SIZES})
         icon.addFile(QStringLiteral(":/pelmora/icon-%1.png").arg(size), QSize(size, size));
     return icon;
 }
@@ -62,7 +59,8 @@ MainWindow::MainWindow(SoundPlayer& sound, RandomSource& random)
     : QMainWindow(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                                Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                                Qt::WindowCloseButtonHint),
-      host_([this](const Board& board) { paintBoard(board); }, sound),
+      host_(sound, [this](const Board& board) { paintBoard(board); },
+            [this](const StatusTexts& texts) { showTexts(texts); }),
       game_(host_, random),
       endProgram_([] { QCoreApplication::quit(); }) {
     setObjectName("main");
@@ -77,24 +75,18 @@ MainWindow::MainWindow(SoundPlayer& sound, RandomSource& random)
     timer1_ = new QTimer(this);
     timer1_->setObjectName("Timer1");
     timer1_->setInterval(kTickMilliseconds);
-    connect(timer1_, &QTimer::timeout, this, [this] {
-        game_.Timer1_Timer();
-        showTexts();
-    });
+    connect(timer1_, &QTimer::timeout, this, [this] { game_.Timer1_Timer(); });
     dest_ = new BoardSurface(client);
-    dest_->setGeometry(twips::rect(layout::kDest.left, layout::kDest.top, layout::kDest.width,
-                                   layout::kDest.height));
+    dest_->setGeometry(layout::kDest.toPixels());
     connect(dest_, &BoardSurface::pressed, this,
             [this](std::int16_t button, std::int16_t shift, float x, float y) {
                 game_.dest_MouseDown(button, shift, x, y);
-                showTexts();
             });
     buildTopBands(client);
     buildMenus();
     setFixedSize(client->width(), client->height() + menuBar()->sizeHint().height());
 
     game_.Form_Load();
-    showTexts();
     timer1_->start();
 }
 
@@ -103,22 +95,27 @@ MainWindow::~MainWindow() = default;
 void MainWindow::buildStatusStrip(QWidget* client) {
     auto* frame = new QFrame(client);
     frame->setObjectName("Frame1");
-    frame->setGeometry(twips::rect(layout::kFrame1.left, layout::kFrame1.top,
-                                   layout::kFrame1.width, layout::kFrame1.height));
-    QPalette white = frame->palette();
-    white.setColor(QPalette::Window, Qt::white);
-    frame->setPalette(white);
+    frame->setGeometry(layout::kFrame1.toPixels());
+    QPalette fill = frame->palette();
+    fill.setColor(QPalette::Window, layout::kFrame1Fill);
+    frame->setPalette(fill);
     frame->setAutoFillBackground(true);
 
-    addLabel(frame, "Null", "Selection Value: ", layout::kNull, Look::A);
-    auto* selPts = addLabel(frame, "SelPts", "", layout::kSelPts, Look::A);
-    addLabel(frame, "Null2", "Current Level: ", layout::kNull2, Look::A);
-    auto* lvl = addLabel(frame, "lvl", "1", layout::kLvl, Look::A);
-    auto* nmmc = addLabel(frame, "Nmmc", "", layout::kNmmc, Look::A);
-    addLabel(frame, "Null3", "Reset Cost:", layout::kNull3, Look::A);
-    shownTexts_.push_back({selPts, &StatusTexts::SelPts});
-    shownTexts_.push_back({lvl, &StatusTexts::lvl});
-    shownTexts_.push_back({nmmc, &StatusTexts::Nmmc});
+    const StatusTexts design;
+    const auto status = [&](const char* name, std::string StatusTexts::*text, TwipsRect place) {
+        auto* label = addLabel(new QLabel(frame), name, QString::fromStdString(design.*text), place,
+                               layout::kStatusFont);
+        shownTexts_.push_back({colourText(label, layout::kLabelText), text});
+    };
+    const auto caption = [&](const char* name, const char* text, TwipsRect place) {
+        colourText(addLabel(new QLabel(frame), name, text, place, layout::kStatusFont), layout::kLabelText);
+    };
+    caption("Null", "Selection Value: ", layout::kSelectionCaption);
+    status("SelPts", &StatusTexts::SelPts, layout::kSelPts);
+    caption("Null2", "Current Level: ", layout::kLevelCaption);
+    status("lvl", &StatusTexts::lvl, layout::kLvl);
+    status("Nmmc", &StatusTexts::Nmmc, layout::kNmmc);
+    caption("Null3", "Reset Cost:", layout::kResetCostCaption);
 }
 
 void MainWindow::buildTopBands(QWidget* client) {
@@ -127,34 +124,29 @@ void MainWindow::buildTopBands(QWidget* client) {
     addPicture(client, "Image3", "legend_b", layout::kImage3);
     addPicture(client, "Image2", "legend_r", layout::kImage2);
 
-    auto* nextLevel = addLabel(new QLabel(client), "NEXTLEVEL", "NEXT LEVEL:", layout::kNextLevel);
-    nextLevel->setFont(fonts::make("Small Fonts", 6.75, QFont::Bold));
-    nextLevel->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    shownTexts_.push_back({nextLevel, &StatusTexts::NEXTLEVEL});
-
-    shownTexts_.push_back({addLabel(client, "Label12", "25", layout::kLabel12, Look::B), &StatusTexts::Label12});
-    shownTexts_.push_back({addLabel(client, "Label10", "25", layout::kLabel10, Look::B), &StatusTexts::Label10});
-    shownTexts_.push_back({addLabel(client, "Label8", "25", layout::kLabel8, Look::B), &StatusTexts::Label8});
-    shownTexts_.push_back({addLabel(client, "Label6", "25", layout::kLabel6, Look::B), &StatusTexts::Label6});
-    auto* total = addLabel(client, "Label4", "", layout::kLabel4, Look::A);
-    total->hide();
-    shownTexts_.push_back({total, &StatusTexts::Label4});
+    const StatusTexts design;
+    const auto shown = [&](const char* name, std::string StatusTexts::*text, TwipsRect place,
+                           const FontSpec& font) {
+        auto* label = addLabel(new QLabel(client), name, QString::fromStdString(design.*text), place, font);
+        shownTexts_.push_back({label, text});
+        return label;
+    };
+    shown("NEXTLEVEL", &StatusTexts::NEXTLEVEL, layout::kNextLevel, layout::kNextLevelFont)
+        ->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    for (auto [name, text, place] : {std::tuple{"Label12", &StatusTexts::Label12, layout::kLabel12},
+                                     {"Label10", &StatusTexts::Label10, layout::kLabel10},
+                                     {"Label8", &StatusTexts::Label8, layout::kLabel8},
+                                     {"Label6", &StatusTexts::Label6, layout::kLabel6}})
+        colourText(shown(name, text, place, layout::kCountFont), layout::kLabelText);
+    colourText(shown("Label4", &StatusTexts::Label4, layout::kLabel4, layout::kStatusFont), layout::kLabelText)
+        ->hide();
 
     auto* levelUp = new ClickableLabel(client);
-    addLabel(levelUp, "Label3", "LEVEL UP", layout::kLabel3);
-    levelUp->setFont(fonts::make("Arial Black", 20.25, QFont::Black));
-    connect(levelUp, &ClickableLabel::clicked, this, [this] {
-        game_.Label3_Click();
-        showTexts();
-    });
+    addLabel(levelUp, "Label3", "LEVEL UP", layout::kLabel3, layout::kLevelUpFont);
+    connect(levelUp, &ClickableLabel::clicked, this, [this] { game_.Label3_Click(); });
 
-    auto* points = addLabel(new QLabel(client), "Pts", "0", layout::kPts);
-    points->setFont(fonts::make("Verdana", 18, QFont::Bold));
-    points->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    QPalette orange = points->palette();
-    orange.setColor(QPalette::WindowText, kPointsColour);
-    points->setPalette(orange);
-    shownTexts_.push_back({points, &StatusTexts::Pts});
+    colourText(shown("Pts", &StatusTexts::Pts, layout::kPts, layout::kPointsFont), layout::kPointsColour)
+        ->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
 }
 
 void MainWindow::buildMenus() {
@@ -162,10 +154,7 @@ void MainWindow::buildMenus() {
     file->setObjectName("mnuFile");
     QAction* reset = file->addAction("Reset");
     reset->setObjectName("mnuFileNew");
-    connect(reset, &QAction::triggered, this, [this] {
-        game_.mnuFileNew_Click();
-        showTexts();
-    });
+    connect(reset, &QAction::triggered, this, [this] { game_.mnuFileNew_Click(); });
     file->addSeparator()->setObjectName("sep1");
     QAction* quit = file->addAction("Quit");
     quit->setObjectName("mnuFileQuit");
@@ -202,8 +191,7 @@ void MainWindow::paintBoard(const Board& board) {
     dest_->drawBoard(board, *pic_);
 }
 
-void MainWindow::showTexts() {
-    const StatusTexts& texts = game_.texts();
+void MainWindow::showTexts(const StatusTexts& texts) {
     for (const ShownText& shown : shownTexts_) {
         const QString text = QString::fromStdString(texts.*shown.text);
         if (shown.label->text() != text) shown.label->setText(text);

@@ -28,7 +28,7 @@ public:
     MainWindow(SoundPlayer& sound, RandomSource& random);
     ~MainWindow() override;
 
-    Game& game() { return game_; }
+    const Game& game() const { return game_; }
     BoardSurface& dest() { return *dest_; }
     // Null before the first paint and after the window has closed.
     TileHolder* pic() { return pic_.get(); }
@@ -49,8 +49,8 @@ private:
     void buildTopBands(QWidget* client);
     void buildMenus();
     void paintBoard(const Board& board);
-    // Pushes the game's status texts into the labels that show them.
-    void showTexts();
+    // Puts the game's status texts into the labels that show them.
+    void showTexts(const StatusTexts& texts);
 
     struct ShownText {
         QLabel* label;

@@ -38,24 +38,12 @@ TileHolder::TileHolder(QWidget* parent) : QWidget(parent, Qt::Tool) {
         box->move(left, 0);
         left += box->width();
         picturesByCode_.insert(tile.cellCode, picture);
-        boxesByName_.insert(tile.name, box);
-        if (tile.cellCode == 'b') blueBox_ = box;
     }
 }
 
 const QPixmap* TileHolder::tileFor(char cellCode, qreal devicePixelRatio) const {
     const auto found = picturesByCode_.constFind(cellCode);
     return found == picturesByCode_.constEnd() ? nullptr : &found.value().at(devicePixelRatio);
-}
-
-QSize TileHolder::outerSizeTwips(const QString& name) const {
-    const QLabel* box = boxesByName_.value(name);
-    if (!box) return {};
-    return QSize(twips::fromPixels(box->width()), twips::fromPixels(box->height()));
-}
-
-QSize TileHolder::cellSizeTwips() const {
-    return QSize(twips::fromPixels(blueBox_->width()), twips::fromPixels(blueBox_->height()));
 }
 
 }  // namespace pelmora

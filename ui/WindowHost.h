@@ -1,6 +1,6 @@
 // What the rules ask of the window system, done with Qt and SDL: painting the
-// board, playing a sound to its end, the modal message box, the program's
-// folder.
+// board, showing the status texts, playing a sound to its end, the modal
+// message box, the program's folder.
 #pragma once
 
 #include <functional>
@@ -14,17 +14,21 @@ class SoundPlayer;
 class WindowHost final : public Host {
 public:
     // `paint` draws the board on the surface; it is called for every redraw.
-    WindowHost(std::function<void(const Board&)> paint, SoundPlayer& sound)
-        : paint_(std::move(paint)), sound_(sound) {}
+    // `showTexts` puts changed status texts into the labels.
+    WindowHost(SoundPlayer& sound, std::function<void(const Board&)> paint,
+               std::function<void(const StatusTexts&)> showTexts)
+        : sound_(sound), paint_(std::move(paint)), showTexts_(std::move(showTexts)) {}
 
     void paintBoard(const Board& board) override { paint_(board); }
+    void textsChanged(const StatusTexts& texts) override { showTexts_(texts); }
     void playSoundAndWait(const std::string& path) override;
     void showMessage(const std::string& text, const std::string& title) override;
     std::string programFolder() const override;
 
 private:
-    std::function<void(const Board&)> paint_;
     SoundPlayer& sound_;
+    std::function<void(const Board&)> paint_;
+    std::function<void(const StatusTexts&)> showTexts_;
 };
 
 }  // namespace pelmora

@@ -13,10 +13,10 @@ QString substituteFamily(const QString& designFamily) {
     return substitutes.value(designFamily, designFamily);
 }
 
-QFont make(const QString& designFamily, double points, QFont::Weight weight) {
-    QFont font(substituteFamily(designFamily));
-    font.setPointSizeF(points);
-    font.setWeight(weight);
+QFont make(const FontSpec& spec) {
+    QFont font(substituteFamily(QString::fromLatin1(spec.family)));
+    font.setPointSizeF(spec.points);
+    font.setWeight(spec.weight);
     return font;
 }
 

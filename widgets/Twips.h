@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QRect>
+#include <QRectF>
 #include <QSize>
 
 namespace pelmora {
@@ -19,9 +20,24 @@ constexpr double toPixelsF(double twips) { return twips / kTwipsPerPixel; }
 constexpr int fromPixels(int pixels) { return pixels * kTwipsPerPixel; }
 constexpr double fromPixelsF(double pixels) { return pixels * kTwipsPerPixel; }
 
-inline QRect rect(int left, int top, int width, int height) {
-    return QRect(toPixels(left), toPixels(top), toPixels(width), toPixels(height));
-}
 inline QSize size(int width, int height) { return QSize(toPixels(width), toPixels(height)); }
 
 }  // namespace pelmora::twips
+
+namespace pelmora {
+
+// A control's place on its window: left, top, width and height in twips
+// from the top-left corner of its parent's client area.
+struct TwipsRect {
+    int left, top, width, height;
+    QRect toPixels() const {
+        return QRect(twips::toPixels(left), twips::toPixels(top), twips::toPixels(width),
+                     twips::toPixels(height));
+    }
+    QRectF toPixelsF() const {
+        return QRectF(twips::toPixelsF(left), twips::toPixelsF(top), twips::toPixelsF(width),
+                      twips::toPixelsF(height));
+    }
+};
+
+}  // namespace pelmora

@@ -4,6 +4,7 @@
 
 #include "Play.h"
 #include "game/Settling.h"
+#include "tests/support/Boards.h"
 
 namespace pelmora::play {
 namespace {
@@ -31,7 +32,7 @@ constexpr std::string StatusTexts::*kShownTexts[] = {&StatusTexts::Pts,     &Sta
 }  // namespace
 
 std::string checkInvariants(const Game& game, const Snapshot& before, Event event, bool refused,
-                            const std::vector<QLabel*>* labels) {
+                            const std::vector<QLabel*>& labels) {
     const Board& board = game.board();
     const auto boards = [&] {  // before and after, side by side
         std::string text;
@@ -51,8 +52,8 @@ std::string checkInvariants(const Game& game, const Snapshot& before, Event even
     const auto truth = shownNumbers(board, game.points());
     for (std::size_t i = 0; i < truth.size(); ++i) {
         const std::string number = std::to_string(truth[i]), inGame = game.texts().*kShownTexts[i];
-        const std::string onWindow = labels ? (*labels)[i]->text().toStdString() : "(stale)";
-        if (inGame != number || (labels && onWindow != number))
+        const std::string onWindow = labels[i]->text().toStdString();
+        if (inGame != number || onWindow != number)
             return std::string(kCheckedLabels[i]) + " reads '" + inGame + "' in the game and '" +
                    onWindow + "' on the window, not " + number + boards();
     }
@@ -73,10 +74,10 @@ std::string checkInvariants(const Game& game, const Snapshot& before, Event even
                std::to_string(removed) + " of " + std::to_string(selected) +
                " selected boxes gone, Resets: " + std::to_string(game.resets()) + ")" + boards();
     // A tick leaves a settled board alone and moves something on any other.
-    if (event == Event::Tick && isSettled(before.board) == !(board == before.board))
+    if (event == Event::Tick && test_support::isSettled(before.board) == !(board == before.board))
         return "a tick changed a settled board, or left an unsettled one as it was" + boards();
     Board settling = board;
-    for (int ticks = 0; !isSettled(settling); ++ticks) {
+    for (int ticks = 0; !test_support::isSettled(settling); ++ticks) {
         if (ticks == kMostSettlingTicks)
             return std::to_string(kMostSettlingTicks) + " ticks do not settle the board" + boards();
         CloseEmptyColumns(settling);

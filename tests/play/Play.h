@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "program/GameProgram.h"
+#include "tests/support/Generators.h"
 #include "ui/sound/SoundPlayer.h"
 
 class QAction;
@@ -25,10 +26,6 @@ struct Options {
     long long seed = 1, events = 100000;
     bool scripted = false, realSound = false;
     std::string program;
-};
-
-struct SilentSound final : SoundPlayer {
-    void playAndWait(const std::string&) override {}
 };
 
 // The event under way. The watchdog ends the run, saying how to replay it,
@@ -50,19 +47,19 @@ inline constexpr const char* kCheckedLabels[] = {"Pts",    "Label4",  "Label6",
 
 // Empty if `game`, taken by `event` from `before`, holds every invariant;
 // else what broke. `refused`: LEVEL UP brought up its refusal. `labels`: the
-// window's kCheckedLabels, or null if a press has bypassed the window since
-// it last refreshed them.
+// window's kCheckedLabels.
 std::string checkInvariants(const Game& game, const Snapshot& before, Event event, bool refused,
-                            const std::vector<QLabel*>* labels);
+                            const std::vector<QLabel*>& labels);
 
-// The whole program, offscreen, dealt from a fixed seed and with its timer
-// stopped, so that a seed always replays the same game; and a player making
-// events on it. Each event returns the fault it revealed, or nothing.
+// The whole program, offscreen, dealt from a fixed seed with its clock
+// stopped and its timer held, so that a seed always replays the same game;
+// and a player making events on it. Each event returns the fault it
+// revealed, or nothing.
 class Player {
 public:
     Player(long long seed, SoundPlayer& sound);
 
-    Game& game() { return program_->window().game(); }
+    const Game& game() { return program_->window().game(); }
     std::string randomEvent();
     std::string checkNow();
     // Real mouse events at a pixel of `dest`.
@@ -71,8 +68,11 @@ public:
     std::string reset();        // File, Reset
     std::string levelUp();      // a click on it; a refusal is answered at once
     std::string toggleAbout();  // Help when the About window is closed, else its closing
-    // Points `over` the current level's threshold (nothing at the top level).
-    void putPointsNearThreshold(std::int64_t over);
+    // The next board dealt is all one colour: one press selects it all and
+    // the next removes it, for points enough to reach the top level.
+    void dealOneColourNext();
+    // Closes this game's program and opens a new one on the same generator.
+    void startAgain();
     void quit();
     // After Quit: empty, or what is still open or running.
     std::string leftAfterQuit();
@@ -82,12 +82,17 @@ public:
 
 private:
     template <typename Action>
-    std::string judged(Event event, bool throughWindow, Action action);
+    std::string judged(Event event, Action action);
     int below(int bound) { return static_cast<int>(random_() % static_cast<unsigned>(bound)); }
     // A point of `dest` in twips: on a box (the selection most of all), a
     // grid line, or anywhere; with `wild`, also where no mouse could be.
     std::pair<float, float> pickPoint(bool wild);
 
+    void open();
+
+    test_support::ScriptedGenerator generator_;
+    test_support::FixedClock clock_;
+    SoundPlayer& sound_;
     std::unique_ptr<GameProgram> program_;
     std::mt19937_64 random_;
     QTimer* timer1_;
@@ -96,7 +101,6 @@ private:
     std::vector<QLabel*> labels_;
     QTimer answerer_;
     QString boxSeen_;
-    bool labelsShown_ = true;
 };
 
 int runRandomPlay(const Options& options);

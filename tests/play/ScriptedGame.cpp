@@ -2,9 +2,10 @@
 #include <cstdio>
 
 #include "Play.h"
-#include "game/Geometry.h"
-#include "widgets/Twips.h"
+#include "tests/support/CellAim.h"
+#include "tests/support/SilentSound.h"
 #include "ui/sound/SdlSoundPlayer.h"
+#include "widgets/Twips.h"
 
 namespace pelmora::play {
 namespace {
@@ -16,9 +17,8 @@ std::string playScript(Player& player) {
     std::string fault;
     // Each cell clicked twice, until one click selected a group and the next removed it.
     for (int cell = 0; cell < 2 * kCells && game.points() == 0 && fault.empty(); ++cell) {
-        const QPoint at(
-            (kBoardLeft + cell / 2 % kColumns * kCellWidth + kCellWidth / 2) / kTwipsPerPixel,
-            (kBoardTop + cell / 2 / kColumns * kCellHeight + kCellHeight / 2) / kTwipsPerPixel);
+        const test_support::TwipsPoint middle = test_support::middleOfCell(cell / 2 / kColumns, cell / 2 % kColumns);
+        const QPoint at(static_cast<int>(middle.x) / kTwipsPerPixel, static_cast<int>(middle.y) / kTwipsPerPixel);
         fault = player.click(at, Qt::LeftButton, Qt::NoModifier);
     }
     if (fault.empty() && game.points() == 0) fault = "no two clicks on a box removed anything";
@@ -26,12 +26,14 @@ std::string playScript(Player& player) {
     if (fault.empty()) fault = player.reset();
     for (int i = 0; i < 7 + 13 && fault.empty(); ++i) fault = player.tick();
     if (!fault.empty()) return fault;
-    player.putPointsNearThreshold(-1);
+    // Refused, and the new game's board is one colour: two clicks clear it
+    // all, for points enough to go up.
+    player.dealOneColourNext();
     if (!(fault = player.levelUp()).empty()) return fault;
-    if (player.refusals != 1) return "LEVEL UP one point short was not refused";
-    player.putPointsNearThreshold(0);
+    if (player.refusals != 1) return "LEVEL UP with too few points was not refused";
+    for (int i = 0; i < 2 && fault.empty(); ++i) fault = player.click(QPoint(300, 170), Qt::LeftButton, Qt::NoModifier);
     if (!(fault = player.levelUp()).empty()) return fault;
-    if (game.level() != 2) return "LEVEL UP with just enough points did not go up a level";
+    if (game.level() != 2) return "LEVEL UP with enough points did not go up a level";
     if (!(fault = player.toggleAbout()).empty() || !(fault = player.toggleAbout()).empty())
         return fault;
     for (int i = 0; i < 300 && fault.empty(); ++i) fault = player.randomEvent();
@@ -42,7 +44,7 @@ std::string playScript(Player& player) {
 
 int runScriptedGame(const Options& options) {
     startWatchdog(options.program + " --scripted", false);
-    SilentSound silent;
+    test_support::SilentSound silent;
     std::unique_ptr<SdlSoundPlayer> speaker;
     if (options.realSound) speaker = std::make_unique<SdlSoundPlayer>([] { QApplication::beep(); });
     Player player(options.seed, speaker ? static_cast<SoundPlayer&>(*speaker) : silent);

@@ -6,21 +6,16 @@
 #include <QScreen>
 #include <QTest>
 
-#include "game/Geometry.h"
-#include "ui/BoardSurface.h"
 #include "program/GameProgram.h"
-#include "ui/sound/SoundPlayer.h"
+#include "tests/support/Boards.h"
+#include "tests/support/CellAim.h"
+#include "tests/support/Generators.h"
+#include "tests/support/SilentSound.h"
+#include "ui/BoardSurface.h"
+#include "widgets/Twips.h"
 
 using namespace pelmora;
-
-namespace {
-
-class Silence final : public SoundPlayer {
-public:
-    void playAndWait(const std::string&) override {}
-};
-
-}  // namespace
+using namespace pelmora::test_support;
 
 class TinyScreenTest : public QObject {
     Q_OBJECT
@@ -29,20 +24,24 @@ private slots:
         QScreen* screen = QGuiApplication::primaryScreen();
         QVERIFY(screen->size().width() < 633);
 
-        Silence silence;
-        GameProgram program(silence, std::make_unique<MixingGenerator>(7));
+        // Two same-coloured boxes at the left of the bottom row, no other
+        // same-coloured neighbours: a press on one selects both.
+        const char* const rows[kRows] = {"brbrbrbrbrbrb", "gygygygygygyg", "rbrbrbrbrbrbr", "ygygygygygygy",
+                                         "brbrbrbrbrbrb", "rygygygygygyg", "ggbrbrbrbrbrb"};
+        SilentSound silence;
+        ScriptedGenerator generator;
+        generator.queueDeal(rowsBoard(rows));
+        FixedClock clock;
+        GameProgram program(silence, generator, clock);
         MainWindow& window = program.window();
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         const QSize fixed = window.size();
         QCOMPARE(window.minimumSize(), window.maximumSize());
 
-        // Two same-coloured boxes at the left of the bottom row: a press selects them.
-        Board& board = window.game().board();
-        board.clear(code::kEmpty);
-        board.at(kRows - 1, 0) = board.at(kRows - 1, 1) = code::kGreen;
-        window.game().DrawBoard();
-        QTest::mouseClick(&window.dest(), Qt::LeftButton, {}, QPoint(2 + 47 / 2, 5 + 48 * 6 + 24));
+        const TwipsPoint middle = middleOfCell(kRows - 1, 0);
+        QTest::mouseClick(&window.dest(), Qt::LeftButton, {},
+                          QPoint(static_cast<int>(middle.x) / kTwipsPerPixel, static_cast<int>(middle.y) / kTwipsPerPixel));
         QCOMPARE(window.findChild<QLabel*>("SelPts")->text(), QString("2000"));
 
         window.findChild<QAction*>("mnuaswitch")->trigger();

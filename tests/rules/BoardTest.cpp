@@ -4,9 +4,10 @@
 #include <array>
 #include <optional>
 
+#include "game/Geometry.h"
 #include "game/Selection.h"
 #include "game/Settling.h"
-#include "tests/rules/Support.h"
+#include "tests/rules/GameTest.h"
 
 namespace pelmora::test_support {
 
@@ -24,37 +25,41 @@ TEST(PressTest, GridBoundariesMatchTheDrawnTiles) {
 
 using BoardTest = GameTest;
 
-TEST_F(BoardTest, AnyButtonSelectsAfterClearingTheLastSelectionAndNeighboursNeverWrapRows) {
+TEST_F(BoardTest, AnyButtonAndModifierSelectAfterClearingTheLastSelection) {
     // Two green pairs, pressed in turn at (2,8) and (5,8).
-    game.board() = filled('b');
-    game.board().at(2, 8) = game.board().at(2, 9) = game.board().at(5, 8) = game.board().at(5, 9) = 'g';
+    Board board = filled('b');
+    board.at(2, 8) = board.at(2, 9) = board.at(5, 8) = board.at(5, 9) = 'g';
+    start(board);
     for (const auto& [button, shift, row] : {std::array<std::int16_t, 3>{1, 0, 2}, {2, 1, 5}, {4, 7, 2}}) {
-        game.dest_MouseDown(button, shift, 6022, 435.0f + row * 720);
-        EXPECT_EQ(countOf(game.board(), "G"), 2) << "button " << button << " shift " << shift;
-        EXPECT_EQ(game.board().at(row, 8), 'G') << "button " << button << " shift " << shift;
+        game->dest_MouseDown(button, shift, middleOfCell(row, 8).x, middleOfCell(row, 8).y);
+        EXPECT_EQ(countOf(game->board(), "G"), 2) << "button " << button << " shift " << shift;
+        EXPECT_EQ(game->board().at(row, 8), 'G') << "button " << button << " shift " << shift;
     }
+}
+
+TEST_F(BoardTest, NeighboursNeverWrapFromOneRowToTheNext) {
     // (1,0) and (0,12) follow one another in row order but do not touch.
-    game.board() = filled('X');
-    game.board().at(1, 0) = game.board().at(0, 12) = 'g';
+    Board board = filled('X');
+    board.at(1, 0) = board.at(0, 12) = 'g';
+    start(board);
     press(1, 0);
-    EXPECT_EQ(countOf(game.board(), "G"), 0);
+    EXPECT_EQ(countOf(game->board(), "G"), 0);
     press(0, 12);
-    EXPECT_EQ(countOf(game.board(), "G"), 0);
+    EXPECT_EQ(countOf(game->board(), "G"), 0);
 }
 
 TEST_F(BoardTest, PressOnASelectedBoxRemovesItsGroupThenSelectsTheGroupThatFellIntoTheCell) {
-    Board& board = game.board();
-    board = filled('g');
+    Board board = filled('g');
     board.at(4, 2) = board.at(5, 3) = board.at(6, 3) = 'r';
     board.at(5, 2) = board.at(6, 2) = 'B';
-    game.UpdateSelectionValue();
+    start(board);
     press(6, 2);  // the red (4,2) drops onto (6,2), beside the red pair
-    EXPECT_EQ(game.points(), 2000);
+    EXPECT_EQ(game->points(), 2000);
     EXPECT_EQ(host.log, (Lines{"sound /opt/pelmora/clearbox.wav", "paint"}));
-    EXPECT_EQ(countOf(board, "R"), 3);
-    EXPECT_EQ(board.at(6, 2), 'R');
-    EXPECT_EQ(board.at(5, 3), 'R');
-    EXPECT_EQ(game.texts().SelPts, "4500");
+    EXPECT_EQ(countOf(game->board(), "R"), 3);
+    EXPECT_EQ(game->board().at(6, 2), 'R');
+    EXPECT_EQ(game->board().at(5, 3), 'R');
+    EXPECT_EQ(game->texts().SelPts, "4500");
 }
 
 // 14 yellow cells climbing from (6,12) to (0,5), on a blue board.
@@ -65,18 +70,19 @@ constexpr Cell kStairs[] = {{6, 12}, {6, 11}, {5, 11}, {5, 10}, {4, 10}, {4, 9},
 class SelectionTest : public GameTest, public testing::WithParamInterface<std::tuple<int, int, int, int>> {};
 
 TEST_P(SelectionTest, SixPassesReachOnlyPartOfALongStaircase) {
-    game.board() = filled('b');
-    for (const Cell& stair : kStairs) game.board().at(stair.row, stair.column) = 'y';
+    Board board = filled('b');
+    for (const Cell& stair : kStairs) board.at(stair.row, stair.column) = 'y';
+    start(board);
     const auto [row, column, selected, value] = GetParam();
     press(row, column);
     // The stairs selected are those nearest the pressed end of the staircase.
     const bool fromTop = Cell{row, column} == kStairs[13];
     for (int i = 0; i < 14; ++i) {
         const char expected = (fromTop ? 13 - i : i) < selected ? 'Y' : 'y';
-        EXPECT_EQ(game.board().at(kStairs[i].row, kStairs[i].column), expected) << "stair " << i;
+        EXPECT_EQ(game->board().at(kStairs[i].row, kStairs[i].column), expected) << "stair " << i;
     }
-    EXPECT_EQ(game.selValue(), value);
-    EXPECT_EQ(game.texts().SelPts, std::to_string(value));
+    EXPECT_EQ(game->selValue(), value);
+    EXPECT_EQ(game->texts().SelPts, std::to_string(value));
 }
 
 INSTANTIATE_TEST_SUITE_P(Staircase, SelectionTest,
@@ -105,13 +111,16 @@ Board withColumn(int column, const std::string& cells, Board board = columnsBoar
     return board;
 }
 
-TEST(SettlingTest, EachPassDropsBoxesToTheBottomOfTheirGapOrClosesOneEmptyColumn) {
+TEST(SettlingTest, EachFallingPassDropsBoxesToTheBottomOfTheirGap) {
     Board board = withColumn(12, "abXcXXX");
     for (const char* after : {"aXbXXXc", "XaXXXbc", "XXXXabc", "XXXXabc"}) {
         DropBoxes(board);
         EXPECT_EQ(board, withColumn(12, after));
     }
-    board = columnsBoard("aXXdefghijklm");  // a run of two empty columns closes by one a pass
+}
+
+TEST(SettlingTest, EachColumnPassClosesARunOfEmptyColumnsByOne) {
+    Board board = columnsBoard("aXXdefghijklm");
     for (const char* after : {"aXdefghijklmX", "adefghijklmXX", "adefghijklmXX"}) {
         CloseEmptyColumns(board);
         EXPECT_EQ(board, columnsBoard(after));
@@ -119,26 +128,40 @@ TEST(SettlingTest, EachPassDropsBoxesToTheBottomOfTheirGapOrClosesOneEmptyColumn
 }
 
 TEST_F(BoardTest, RemovalScoresRelabelsAndPlaysTheClearSoundAfterOnePassOfEach) {
-    game.board() = withColumn(3, "ggrrrRR", filled('b'));
-    game.restoreProgress(1, -15000, 1);
-    game.UpdateSelectionValue();
-    game.RemoveSelection();
-    EXPECT_EQ(game.board(), withColumn(3, "ggrrXXr", filled('b')));  // one pass of each
-    EXPECT_EQ(host.log, Lines{"sound /opt/pelmora/clearbox.wav"});    // no paint
-    EXPECT_EQ(host.boardAtSound, game.board());                        // after the passes
-    EXPECT_EQ(game.texts().Pts, "-13000");
-    EXPECT_EQ(game.texts().SelPts, "");
-    EXPECT_EQ(game.selValue(), 2000);
+    start(Position{withColumn(3, "ggrrrRR", filled('b')), 1, -15000, 1});
+    press(6, 3);
+    EXPECT_EQ(game->board(), withColumn(3, "ggrrXXr", filled('b')));  // one pass of each
+    EXPECT_EQ(host.log, (Lines{"sound /opt/pelmora/clearbox.wav", "paint"}));
+    EXPECT_EQ(host.boardAtSound, game->board());                       // after the passes
+    EXPECT_EQ(game->texts().Pts, "-13000");
+    EXPECT_EQ(game->texts().SelPts, "");
+    EXPECT_EQ(game->selValue(), 2000);
     EXPECT_EQ(labelCounts(), (Lines{"89", "3", "84", "2", "0"}));
+}
 
-    // An emptied column closes at once; the one past it waits for a tick.
-    game.board() = columnsBoard("abcdYYghijklm");
-    game.UpdateSelectionValue();
-    game.RemoveSelection();
-    EXPECT_EQ(game.points(), -13000 + 98000);
-    EXPECT_EQ(game.board(), columnsBoard("abcdXghijklmX"));
-    game.Timer1_Timer();
-    EXPECT_EQ(game.board(), columnsBoard("abcdghijklmXX"));
+TEST_F(BoardTest, AColumnEmptiedByARemovalClosesAtOnceAndTheNextWaitsForATick) {
+    start(columnsBoard("abcdYYghijklm"));
+    press(3, 4);
+    EXPECT_EQ(game->points(), 98000);
+    EXPECT_EQ(game->board(), columnsBoard("abcdXghijklmX"));
+    game->Timer1_Timer();
+    EXPECT_EQ(game->board(), columnsBoard("abcdghijklmXX"));
+}
+
+TEST_F(BoardTest, TheWindowIsToldOnceAHandlerHasChangedTextsAndOnlyThen) {
+    Board board = filled('b');
+    board.at(0, 0) = board.at(0, 1) = 'g';
+    start(board);
+    press(0, 0);
+    ASSERT_EQ(host.reported.size(), 1u);  // the position's texts and the selection, together
+    EXPECT_EQ(host.reported.back().SelPts, "2000");
+    EXPECT_EQ(host.reported.back().Label8, "89");
+    game->Timer1_Timer();
+    ASSERT_EQ(host.reported.size(), 2u);
+    EXPECT_EQ(host.reported.back(), game->texts());
+    game->Timer1_Timer();                // the same Reset cost, nothing moved
+    game->dest_MouseDown(1, 0, 10, 10);  // off the grid: a redraw only
+    EXPECT_EQ(host.reported.size(), 2u);
 }
 
 }  // namespace pelmora::test_support

@@ -5,7 +5,7 @@
 #include <map>
 #include <vector>
 
-#include "tests/rules/Support.h"
+#include "tests/rules/GameTest.h"
 
 namespace pelmora::test_support {
 
@@ -52,7 +52,8 @@ TEST(RandomIntTest, RoundsHalvesToEvenDrawsAgainOutsideTheRangeAndReseedsOnce) {
         generator.script.assign(c.u.begin(), c.u.end());
         EXPECT_EQ(random.RandomInt(c.low, c.high), c.expected) << c.low << ", " << c.high << ", " << c.u[0];
         EXPECT_EQ(generator.draws, static_cast<long>(c.u.size())) << c.low << ", " << c.high << ", " << c.u[0];
-        EXPECT_EQ(generator.reseeds, std::vector<std::int32_t>{37 + 11});  // second + month, once a call
+        EXPECT_EQ(generator.reseeds, 1) << c.low << ", " << c.high << ", " << c.u[0];  // once a call
+        EXPECT_EQ(generator.lastReseed, 37 + 11);  // second + month
     }
 }
 
@@ -67,11 +68,11 @@ TEST_F(NewBoardTest, UsesOnlyTheSixthOfSixDrawsPerCellAndMapsItToColours) {
         generator.queue(sixth % 40 + 1, 41, 5);               // of another colour
         generator.queue(sixth, 41);
     }
-    game.board() = filled('Y');
-    game.Form_Load();
-    for (int cell = 0; cell < kCells; ++cell) ASSERT_EQ(game.board().cells()[cell], pattern[cell % 10]) << cell;
+    start(filled('Y'));
+    game->Form_Load();
+    for (int cell = 0; cell < kCells; ++cell) ASSERT_EQ(game->board().cells()[cell], pattern[cell % 10]) << cell;
     EXPECT_TRUE(generator.script.empty());
-    EXPECT_EQ(generator.reseeds.size(), 546u);
+    EXPECT_EQ(generator.reseeds, 546);
     EXPECT_EQ(labelCounts(), (Lines{"91", "18", "37", "27", "9"}));
     EXPECT_EQ(host.log, Lines{"paint"});
 }

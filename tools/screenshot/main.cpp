@@ -1,20 +1,18 @@
 // Opens the game window, selects the largest group on the board and saves a
 // picture of the window: the picture in the README.
 #include <QApplication>
+#include <QMouseEvent>
 #include <QTimer>
 
 #include "game/Geometry.h"
 #include "game/RandomSource.h"
 #include "game/Selection.h"
+#include "tests/support/SilentSound.h"
+#include "ui/BoardSurface.h"
 #include "ui/MainWindow.h"
-#include "ui/sound/SoundPlayer.h"
+#include "widgets/Twips.h"
 
 namespace {
-
-class NoSound final : public pelmora::SoundPlayer {
-public:
-    void playAndWait(const std::string&) override {}
-};
 
 // The cell whose press selects the most boxes.
 pelmora::Cell biggestGroup(const pelmora::Board& board) {
@@ -41,7 +39,7 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("screenshot.png");
 
-    NoSound sound;
+    pelmora::test_support::SilentSound sound;
     pelmora::MixingGenerator generator(20261206);  // the same board every time
     pelmora::SystemLocalClock clock;
     pelmora::RandomSource random(generator, clock);
@@ -50,9 +48,13 @@ int main(int argc, char* argv[]) {
 
     QTimer::singleShot(500, [&] {
         const pelmora::Cell cell = biggestGroup(window.game().board());
-        window.game().dest_MouseDown(1, 0,
-                                     pelmora::kBoardLeft + (cell.column + 0.5f) * pelmora::kCellWidth,
-                                     pelmora::kBoardTop + (cell.row + 0.5f) * pelmora::kCellHeight);
+        // A click in the middle of that cell's tile.
+        const QPointF at(
+            pelmora::twips::toPixelsF(pelmora::cellLeft(cell.column) + pelmora::kCellWidth / 2),
+            pelmora::twips::toPixelsF(pelmora::cellTop(cell.row) + pelmora::kCellHeight / 2));
+        QMouseEvent press(QEvent::MouseButtonPress, at, window.dest().mapToGlobal(at), Qt::LeftButton,
+                          Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(&window.dest(), &press);
         QTimer::singleShot(300, [&] {
             const bool saved = window.grab().save(out);
             QApplication::exit(saved ? 0 : 1);
