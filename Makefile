@@ -5,7 +5,7 @@ PREFIX ?= /usr/local
 CMAKE_FLAGS ?=
 
 .PHONY: all deps configure build run test bench screenshot assets install deb check-install clean \
-	web web-run web-test-deps
+	web web-run web-screenshot web-test-deps
 
 all: build
 
@@ -53,6 +53,12 @@ web: configure
 
 web-run: web
 	@./tools/web/serve.sh $(BUILD)/web
+
+# The page in the scene of docs/screenshot.png, for the README.
+web-screenshot: web web-test-deps
+	@cmake --build $(BUILD) --target pelmora_rules_transcript >/dev/null
+	@NODE_PATH=$(BUILD)/npm/node_modules node tools/web/screenshot.cjs $(BUILD)/web \
+		$(BUILD)/bin/pelmora_rules_transcript docs/web-screenshot.png
 
 # The pinned Node packages that drive Chromium in the browser tests.
 web-test-deps: deps

@@ -1,8 +1,16 @@
 // Plays a handful of scripted games and prints, after every event, the board,
 // every status text and what the game asked of its host. Built twice, for
 // the desktop and for WebAssembly: the two transcripts must be identical.
+//
+// With "replay STATE SECOND MONTH" it is the browser test's oracle instead:
+// a game whose generator starts at STATE and whose clock stands still takes
+// the events on its input, one a line ("press X Y", "settle", "level-up",
+// "reset"), and prints the same two lines after the first board and after
+// each event.
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -49,6 +57,17 @@ public:
 
 private:
     std::uint64_t state_;
+};
+
+class StoppedClock final : public pelmora::LocalClock {
+public:
+    StoppedClock(int second, int month) : second_(second), month_(month) {}
+    int second() override { return second_; }
+    int month() override { return month_; }
+
+private:
+    int second_;
+    int month_;
 };
 
 std::string boardText(const Board& board) {
@@ -130,9 +149,79 @@ void playGame(std::uint64_t seed, int events) {
     }
 }
 
+void printState(const pelmora::Game& game) {
+    std::printf("  %s\n  %s\n", boardText(game.board()).c_str(), textsLine(game.texts()).c_str());
+    std::fflush(stdout);
+}
+
+// "cell ROW COLUMN" of the press that selects the most boxes, or "none".
+void printBiggestGroup(const pelmora::Game& game) {
+    int best = 0;
+    pelmora::Cell at{-1, -1};
+    for (int row = 0; row < pelmora::kRows; ++row) {
+        for (int column = 0; column < pelmora::kColumns; ++column) {
+            if (!pelmora::isNormalBox(game.board().at(row, column))) continue;
+            pelmora::Game trial = game;  // the same host; a press draws no numbers
+            trial.dest_MouseDown(1, 0, static_cast<float>(pelmora::kBoardLeft + column * pelmora::kCellWidth + 1),
+                                 static_cast<float>(pelmora::kBoardTop + row * pelmora::kCellHeight + 1));
+            int selected = 0;
+            for (char cell : trial.board().cells()) selected += pelmora::isSelectedBox(cell) ? 1 : 0;
+            if (selected > best) {
+                best = selected;
+                at = {row, column};
+            }
+        }
+    }
+    if (best == 0)
+        std::printf("none\n");
+    else
+        std::printf("cell %d %d\n", at.row, at.column);
+    std::fflush(stdout);
+}
+
+int replay(std::uint64_t state, int second, int month) {
+    RecordingHost host;
+    pelmora::MixingGenerator generator(state);
+    StoppedClock clock(second, month);
+    pelmora::RandomSource random(generator, clock);
+    pelmora::Game game(host, random);
+    game.Form_Load();
+    printState(game);
+    char line[128];
+    while (std::fgets(line, sizeof line, stdin)) {
+        float x = 0;
+        float y = 0;
+        if (std::sscanf(line, "press %f %f", &x, &y) == 2) {
+            game.dest_MouseDown(1, 0, x, y);
+        } else if (std::strncmp(line, "settle", 6) == 0) {
+            // As the ticks do in the page, until nothing moves any more.
+            Board before;
+            do {
+                before = game.board();
+                game.Timer1_Timer();
+            } while (!(game.board() == before));
+        } else if (std::strncmp(line, "biggest", 7) == 0) {
+            // Asks, changing nothing: the cell whose press selects most.
+            printBiggestGroup(game);
+            continue;
+        } else if (std::strncmp(line, "level-up", 8) == 0) {
+            game.Label3_Click();
+        } else if (std::strncmp(line, "reset", 5) == 0) {
+            game.mnuFileNew_Click();
+        } else {
+            std::fprintf(stderr, "unknown event: %s", line);
+            return 2;
+        }
+        printState(game);
+    }
+    return 0;
+}
+
 }  // namespace
 
-int main() {
+int main(int argc, char* argv[]) {
+    if (argc == 5 && std::strcmp(argv[1], "replay") == 0)
+        return replay(std::strtoull(argv[2], nullptr, 0), std::atoi(argv[3]), std::atoi(argv[4]));
     for (std::uint64_t seed : {1ULL, 20261206ULL, 0xC0FFEEULL, 987654321987ULL, 42ULL})
         playGame(seed, 700);
     return 0;

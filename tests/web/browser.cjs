@@ -55,8 +55,8 @@ async function launch(extraArgs = []) {
 }
 
 // A page of the game with every console error and page error collected;
-// `before` runs in the page ahead of its own scripts.
-async function openGame(browser, url, before) {
+// `setup(page)` runs before the page loads.
+async function openGame(browser, url, setup) {
   const page = await browser.newPage();
   const errors = [];
   page.on('console', (message) => {
@@ -64,8 +64,10 @@ async function openGame(browser, url, before) {
   });
   page.on('pageerror', (error) => errors.push(error.message));
   page.on('requestfailed', (request) => errors.push(`request failed: ${request.url()}`));
-  await page.setViewport({ width: 900, height: 700, deviceScaleFactor: 1 });
-  if (before) await page.evaluateOnNewDocument(before);
+  // Wide enough for the window and the About window, and an odd width, so
+  // the centred window starts on a whole pixel.
+  await page.setViewport({ width: 901, height: 720, deviceScaleFactor: 1 });
+  if (setup) await setup(page);
   await page.goto(url, { waitUntil: 'load' });
   await page.waitForFunction(() => performance.getEntriesByName('pelmora-first-board').length > 0);
   return { page, errors };

@@ -12,6 +12,7 @@
 
 #include "about/AboutTexts.h"
 #include "about/AboutWindow.h"
+#include "game/Board.h"
 #include "game/Geometry.h"
 #include "game/RandomSource.h"
 #include "game/Rules.h"
@@ -93,6 +94,22 @@ QJsonObject describeAbout() {
     };
 }
 
+// What a screen reader calls each cell, by its code.
+QJsonObject cellNames() {
+    QJsonObject names;
+    for (const char code : {'b', 'g', 'r', 'y', 'B', 'G', 'R', 'Y'}) {
+        const char colour = isSelectedBox(code) ? normalFormOf(code) : code;
+        const char* colourName = colour == code::kBlue    ? "blue"
+                                 : colour == code::kGreen ? "green"
+                                 : colour == code::kRed   ? "red"
+                                                          : "yellow";
+        names[QString(QChar(code))] =
+            QStringLiteral("%1 box%2").arg(colourName, isSelectedBox(code) ? ", selected" : "");
+    }
+    names["empty"] = "empty";
+    return names;
+}
+
 QJsonObject describeBoard() {
     return {
         {"rows", kRows},
@@ -102,6 +119,7 @@ QJsonObject describeBoard() {
         {"cellWidth", kCellWidth},
         {"cellHeight", kCellHeight},
         {"tickMilliseconds", kTickMilliseconds},
+        {"cellNames", cellNames()},
     };
 }
 

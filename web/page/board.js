@@ -16,11 +16,30 @@ function shiftCode(event) {
   return (event.shiftKey ? 1 : 0) | (event.ctrlKey ? 2 : 0) | (event.altKey ? 4 : 0);
 }
 
+// Keys that move the cursor, as on the desktop: one cell for an arrow, the
+// row's ends for Home and End, the column's ends for Page Up and Page Down.
+function moved(cell, key, rows, columns) {
+  const { row, column } = cell;
+  switch (key) {
+    case 'ArrowLeft': return { row, column: Math.max(0, column - 1) };
+    case 'ArrowRight': return { row, column: Math.min(columns - 1, column + 1) };
+    case 'ArrowUp': return { row: Math.max(0, row - 1), column };
+    case 'ArrowDown': return { row: Math.min(rows - 1, row + 1), column };
+    case 'Home': return { row, column: 0 };
+    case 'End': return { row, column: columns - 1 };
+    case 'PageUp': return { row: 0, column };
+    case 'PageDown': return { row: rows - 1, column };
+    default: return null;
+  }
+}
+
 export class BoardView {
   // `control` is dest's entry in the layout; `geometry` the board's grid in
   // twips; `onPress(button, shift, x, y)` receives presses in twips.
-  constructor(element, control, geometry, twipsPerPixel, onPress) {
+  // `cellNames` names each cell code ("empty" for any other).
+  constructor(element, control, geometry, twipsPerPixel, cellNames, onPress) {
     this.element = element;
+    this.cellNames = cellNames;
     this.geometry = geometry;
     this.twipsPerPixel = twipsPerPixel;
     this.width = control.width;
@@ -31,6 +50,7 @@ export class BoardView {
     this.canvas.style.height = `${this.height}px`;
     this.canvas.setAttribute('aria-hidden', 'true');
     element.append(this.canvas);
+    this.buildGrid(control);
     this.tiles = new Map();
     this.codes = null;
     this.ratio = 0;
@@ -39,15 +59,89 @@ export class BoardView {
     element.addEventListener('mousedown', (event) => {
       // As on the desktop, the second press of a double-click is not a press.
       if (event.detail > 1 && event.detail % 2 === 0) return;
+      element.classList.remove('keyboard');  // a press puts the outline away
       const box = this.canvas.getBoundingClientRect();
       const x = (event.clientX - box.left) * this.twipsPerPixel;
       const y = (event.clientY - box.top) * this.twipsPerPixel;
       onPress(kButtonCodes[event.button] ?? 0, shiftCode(event), x, y);
     });
     element.addEventListener('contextmenu', (event) => event.preventDefault());
+    element.addEventListener('keydown', (event) => {
+      if (event.altKey || event.ctrlKey || event.metaKey) return;
+      const g = this.geometry;
+      if (event.key === ' ' || event.key === 'Enter') {
+        element.classList.add('keyboard');
+        event.preventDefault();
+        if (event.repeat) return;  // a held key presses once, as a held button does
+        // A press in the middle of the cursor's cell, as a mouse would.
+        const x = g.left + (this.cursor.column + 0.5) * g.cellWidth;
+        const y = g.top + (this.cursor.row + 0.5) * g.cellHeight;
+        onPress(kButtonCodes[0], shiftCode(event), x, y);
+      } else {
+        const next = moved(this.cursor, event.key, g.rows, g.columns);
+        if (!next) return;
+        element.classList.add('keyboard');
+        this.moveCursor(next);
+      }
+      event.preventDefault();
+    });
     const ratioQuery = () => matchMedia(`(resolution: ${window.devicePixelRatio}dppx)`);
     const watchRatio = () => ratioQuery().addEventListener('change', () => { this.paint(); watchRatio(); }, { once: true });
     watchRatio();
+  }
+
+  // The board for assistive technology: a grid of rows of cells, each named
+  // for what it shows and lying over the cell it stands for; the cursor's
+  // cell is the grid's active one.
+  buildGrid(control) {
+    const g = this.geometry;
+    const element = this.element;
+    element.tabIndex = 0;
+    element.setAttribute('role', 'grid');
+    element.setAttribute('aria-label', control.accessibleName ?? control.name);
+    element.setAttribute('aria-rowcount', String(g.rows));
+    element.setAttribute('aria-colcount', String(g.columns));
+    this.cells = [];
+    for (let row = 0; row < g.rows; ++row) {
+      const line = document.createElement('div');
+      line.setAttribute('role', 'row');
+      for (let column = 0; column < g.columns; ++column) {
+        const cell = document.createElement('div');
+        cell.id = `dest-${row}-${column}`;
+        cell.className = 'cell';
+        cell.setAttribute('role', 'gridcell');
+        cell.style.left = `${(g.left + column * g.cellWidth) / this.twipsPerPixel}px`;
+        cell.style.top = `${(g.top + row * g.cellHeight) / this.twipsPerPixel}px`;
+        cell.style.width = `${g.cellWidth / this.twipsPerPixel}px`;
+        cell.style.height = `${g.cellHeight / this.twipsPerPixel}px`;
+        cell.dataset.code = '';
+        line.append(cell);
+        this.cells.push(cell);
+      }
+      element.append(line);
+    }
+    this.cursorBox = document.createElement('div');
+    this.cursorBox.className = 'cursor';
+    element.append(this.cursorBox);
+    this.moveCursor({ row: 0, column: 0 });
+  }
+
+  moveCursor(cell) {
+    this.cursor = cell;
+    const active = this.cells[cell.row * this.geometry.columns + cell.column];
+    this.element.setAttribute('aria-activedescendant', active.id);
+    for (const side of ['left', 'top', 'width', 'height']) this.cursorBox.style[side] = active.style[side];
+  }
+
+  // Names the cells whose code changed.
+  nameCells(codes) {
+    codes.split('').forEach((code, index) => {
+      const cell = this.cells[index];
+      if (!cell || cell.dataset.code === code) return;
+      cell.dataset.code = code;
+      cell.setAttribute('aria-label', this.cellNames[code] ?? this.cellNames.empty);
+      cell.setAttribute('aria-selected', String('BGRY'.includes(code)));
+    });
   }
 
   // Loads the eight tile pictures in both sizes; resolves when all are in.
@@ -69,6 +163,7 @@ export class BoardView {
   draw(codes) {
     this.codes = codes;
     this.paint();
+    this.nameCells(codes);
   }
 
   paint() {

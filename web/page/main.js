@@ -36,7 +36,7 @@ function buildMainWindow(root, layout, events) {
     if (control.kind === 'board') {
       const element = place(document.createElement('div'), control);
       element.classList.add('board');
-      board = new BoardView(element, control, layout.board, layout.twipsPerPixel,
+      board = new BoardView(element, control, layout.board, layout.twipsPerPixel, layout.board.cellNames,
         (button, shift, x, y) => events.press(button, shift, x, y));
       return element;
     }

@@ -14,11 +14,6 @@ export class MenuBar {
     applyFont(element, font);
     this.menus = menus.map((menu) => this.buildMenu(menu, font));
     document.addEventListener('keydown', (event) => this.accessKey(event));
-    // As on the desktop, the access keys are underlined while Alt is held.
-    const showKeys = (event) => document.documentElement.classList.toggle('access-keys', event.altKey);
-    document.addEventListener('keydown', showKeys, true);
-    document.addEventListener('keyup', showKeys, true);
-    window.addEventListener('blur', () => document.documentElement.classList.remove('access-keys'));
     document.addEventListener('mousedown', (event) => {
       if (this.open && !this.element.contains(event.target) && !this.open.list.contains(event.target)) this.close();
     });
@@ -32,6 +27,8 @@ export class MenuBar {
     title.setAttribute('role', 'menuitem');
     title.setAttribute('aria-haspopup', 'true');
     title.setAttribute('aria-expanded', 'false');
+    title.setAttribute('aria-label', caption.plain);
+    if (caption.key) title.setAttribute('aria-keyshortcuts', `Alt+${caption.key.toUpperCase()}`);
     title.append(caption.node);
     this.element.append(title);
 
