@@ -20,6 +20,10 @@ EM_ASYNC_JS(void, pageShowMessage, (const char* text, const char* title), {
     await Module.page.showMessage(UTF8ToString(text), UTF8ToString(title));
 });
 
+EM_JS(void, pageSetText, (const char* label, const char* text), {
+    Module.page.setText(UTF8ToString(label), UTF8ToString(text));
+});
+
 // Writes the folder into `out` when it fits in `capacity` bytes with its
 // terminating zero; returns its length in bytes either way.
 EM_JS(int, pageProgramFolder, (char* out, int capacity), {
@@ -30,6 +34,23 @@ EM_JS(int, pageProgramFolder, (char* out, int capacity), {
 });
 
 namespace pelmora::web {
+namespace {
+
+// The labels that show a status text, by their control names.
+struct ShownText {
+    const char* label;
+    std::string StatusTexts::*text;
+};
+
+constexpr ShownText kShownTexts[] = {
+    {"lvl", &StatusTexts::lvl},             {"Pts", &StatusTexts::Pts},
+    {"SelPts", &StatusTexts::SelPts},       {"Nmmc", &StatusTexts::Nmmc},
+    {"NEXTLEVEL", &StatusTexts::NEXTLEVEL}, {"Label4", &StatusTexts::Label4},
+    {"Label6", &StatusTexts::Label6},       {"Label8", &StatusTexts::Label8},
+    {"Label10", &StatusTexts::Label10},     {"Label12", &StatusTexts::Label12},
+};
+
+}  // namespace
 
 void BrowserHost::paintBoard(const Board& board) {
     const auto cells = board.cells();
@@ -41,6 +62,16 @@ void BrowserHost::playSoundAndWait(const std::string& path) { pagePlaySound(path
 
 void BrowserHost::showMessage(const std::string& text, const std::string& title) {
     pageShowMessage(text.c_str(), title.c_str());
+}
+
+void BrowserHost::textsChanged(const StatusTexts& texts) {
+    for (const ShownText& shown : kShownTexts) {
+        const std::string& text = texts.*shown.text;
+        if (shownAny_ && shown_.*shown.text == text) continue;
+        pageSetText(shown.label, text.c_str());
+    }
+    shown_ = texts;
+    shownAny_ = true;
 }
 
 std::string BrowserHost::programFolder() const {

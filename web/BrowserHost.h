@@ -1,7 +1,7 @@
 // What the rules ask of the window system, done by the web page: the board
-// is painted on the page's canvas, sounds play through the page's audio and
-// are waited for, the message box is the page's own, and the program's
-// folder is the page's own address.
+// is painted on the page's canvas, the labels show the texts that changed,
+// sounds play through the page's audio and are waited for, the message box
+// is the page's own, and the program's folder is the page's own address.
 #pragma once
 
 #include <string>
@@ -20,6 +20,12 @@ public:
     void showMessage(const std::string& text, const std::string& title) override;
     // The page's address up to its last "/", without that "/".
     std::string programFolder() const override;
+    // Puts the texts that differ from those last shown into their labels.
+    void textsChanged(const StatusTexts& texts) override;
+
+private:
+    StatusTexts shown_;
+    bool shownAny_ = false;
 };
 
 }  // namespace pelmora::web

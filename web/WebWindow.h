@@ -1,6 +1,6 @@
 // `main` in the web page: the game with its host, random source and clock.
-// The page forwards each event here, one at a time, and is shown the status
-// texts that changed once the handler has ended.
+// The page forwards each event here, one at a time; the game tells the host
+// what to paint and which texts changed.
 #pragma once
 
 #include "game/Game.h"
@@ -14,22 +14,18 @@ public:
     WebWindow();
 
     // Deals and draws the first board and shows every label's text.
-    void load();
+    void load() { game_.Form_Load(); }
     void press(int button, int shift, float x, float y);
-    void tick();
-    void levelUp();
-    void reset();
+    void tick() { game_.Timer1_Timer(); }
+    void levelUp() { game_.Label3_Click(); }
+    void reset() { game_.mnuFileNew_Click(); }
 
 private:
-    void showTexts();
-
     BrowserHost host_;
     MixingGenerator generator_;  // first state from the browser's entropy source
     SystemLocalClock clock_;
     RandomSource random_;
     Game game_;
-    StatusTexts shown_;
-    bool shownAny_ = false;
 };
 
 }  // namespace pelmora::web
