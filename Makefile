@@ -25,8 +25,9 @@ run: build
 test: build web web-test-deps
 	cd $(BUILD) && ctest --output-on-failure
 
-bench: build
+bench: build web web-test-deps
 	./tools/bench.sh $(BUILD)
+	./tools/web/bench.sh $(BUILD)
 
 screenshot: build
 	./tools/screenshot.sh $(BUILD) docs/screenshot.png

@@ -14,9 +14,8 @@ const { compareLayout } = require('./compare.cjs');
 
 const [webDir, transcriptProgram] = process.argv.slice(2);
 
-// Notes when each sound starts and ends, and when the points and the
-// selection value change, on the page's own clock.
-async function watchSoundsAndLabels(page) {
+// Notes when each sound starts and ends, on the page's own clock.
+async function watchSounds(page) {
   await page.evaluateOnNewDocument(() => {
     window.watched = [];
     // Heard first when a sound ends, before the page's own handler.
@@ -31,13 +30,17 @@ async function watchSoundsAndLabels(page) {
       window.watched.push({ what: 'sound', length: this.buffer.duration * 1000, at: performance.now() });
       return start.apply(this, args);
     };
-    addEventListener('load', () => {
-      for (const name of ['Pts', 'SelPts']) {
-        const label = document.querySelector(`#main [data-control=${name}]`);
-        new MutationObserver(() => window.watched.push({ what: name, text: label.textContent, at: performance.now() }))
-          .observe(label, { childList: true, characterData: true, subtree: true });
-      }
-    });
+  });
+}
+
+// Notes when the points and the selection value change, on the same clock.
+async function watchLabels(page) {
+  await page.evaluate(() => {
+    for (const name of ['Pts', 'SelPts']) {
+      const label = document.querySelector(`#main [data-control=${name}]`);
+      new MutationObserver(() => window.watched.push({ what: name, text: label.textContent, at: performance.now() }))
+        .observe(label, { childList: true, characterData: true, subtree: true });
+    }
   });
 }
 
@@ -251,6 +254,7 @@ const tests = {
       }
       assert.ok(b, 'a group to the left of the removed one');
 
+      await watchLabels(page);
       await page.mouse.click(aPoint.pageX, aPoint.pageY);
       await expectState(page, selected, 'selection');
       await page.mouse.click(aPoint.pageX, aPoint.pageY);
@@ -268,7 +272,7 @@ const tests = {
       const after = changes.filter((entry) => entry.at >= ended.at).map((entry) => [entry.what, entry.text]);
       assert.deepEqual(after, [['Pts', removed.texts.Pts], ['SelPts', ''], ['SelPts', afterB.texts.SelPts]],
         'the removal ends, then the press is handled');
-    }, watchSoundsAndLabels);
+    }, watchSounds);
   },
 
   async 'the page looks like the desktop window for the same board'(context) {

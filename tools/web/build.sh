@@ -18,6 +18,7 @@ if [ ! -f "$wasm/build.ninja" ]; then
 fi
 cmake --build "$wasm"
 
+rm -rf "$out/fonts"
 mkdir -p "$out/assets" "$out/fonts"
 runtime="$build/runtime" && mkdir -p -m 700 "$runtime"
 QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy XDG_RUNTIME_DIR="$runtime" \

@@ -1,5 +1,6 @@
-// Copies the font files the page's layout names from Debian's font packages
-// (found with fontconfig, as the desktop finds them) and writes fonts.css.
+// Writes the fonts the page's layout names, from Debian's font packages
+// (found with fontconfig, as the desktop finds them), cut down to the
+// characters the game writes and compressed as WOFF2, and fonts.css.
 // Usage: node tools/web/fonts.cjs WEB_DIR
 'use strict';
 const fs = require('fs');
@@ -7,6 +8,9 @@ const path = require('path');
 const { execFileSync } = require('child_process');
 
 const out = process.argv[2];
+// Latin-1, which holds every text of the game (the copyright sign
+// included), some typographic marks, and the cross of the close boxes.
+const kCharacters = 'U+0020-007E,U+00A0-00FF,U+2013-2014,U+2018-201D,U+2026,U+2715';
 const layout = JSON.parse(fs.readFileSync(path.join(out, 'layout.json'), 'utf8'));
 
 // Every font object anywhere in the layout.
@@ -37,9 +41,12 @@ for (const font of collectFonts(layout, [])) {
 
 let css = '/* Written by tools/web/fonts.cjs from layout.json. */\n';
 for (const face of faces.values()) {
-  const name = path.basename(face.file);
-  fs.copyFileSync(face.file, path.join(out, 'fonts', name));
-  css += `@font-face { font-family: "${face.family}"; src: url("fonts/${name}");` +
+  const name = `${path.basename(face.file, path.extname(face.file))}.woff2`;
+  // Debian's Python, with Debian's fontTools (python3-fonttools).
+  execFileSync('/usr/bin/python3', ['-m', 'fontTools.subset', face.file, `--unicodes=${kCharacters}`,
+    '--flavor=woff2', "--layout-features=*", `--output-file=${path.join(out, 'fonts', name)}`],
+    { stdio: ['ignore', 'ignore', 'pipe'] });
+  css += `@font-face { font-family: "${face.family}"; src: url("fonts/${name}") format("woff2");` +
     ` font-weight: ${face.bold ? '600 900' : '100 599'}; font-display: block; }\n`;
 }
 fs.writeFileSync(path.join(out, 'fonts.css'), css);

@@ -52,9 +52,10 @@ export class BoardView {
     element.append(this.canvas);
     this.buildGrid(control);
     this.tiles = new Map();
+    this.stretched = new Map();
     this.codes = null;
+    this.painted = null;
     this.ratio = 0;
-    this.firstPaint = null;  // when the first board reached the canvas
 
     element.addEventListener('mousedown', (event) => {
       // As on the desktop, the second press of a double-click is not a press.
@@ -67,7 +68,8 @@ export class BoardView {
     });
     element.addEventListener('contextmenu', (event) => event.preventDefault());
     element.addEventListener('keydown', (event) => {
-      if (event.altKey || event.ctrlKey || event.metaKey) return;
+      // Keys with a modifier are the window's and the menus'.
+      if (event.altKey || event.ctrlKey || event.metaKey || event.shiftKey) return;
       const g = this.geometry;
       if (event.key === ' ' || event.key === 'Enter') {
         element.classList.add('keyboard');
@@ -85,8 +87,13 @@ export class BoardView {
       }
       event.preventDefault();
     });
-    const ratioQuery = () => matchMedia(`(resolution: ${window.devicePixelRatio}dppx)`);
-    const watchRatio = () => ratioQuery().addEventListener('change', () => { this.paint(); watchRatio(); }, { once: true });
+    // On a screen of another pixel ratio, the drawings for that ratio.
+    const watchRatio = () => matchMedia(`(resolution: ${window.devicePixelRatio}dppx)`)
+      .addEventListener('change', async () => {
+        watchRatio();
+        await this.loadTiles();
+        this.paint();
+      }, { once: true });
     watchRatio();
   }
 
@@ -144,23 +151,39 @@ export class BoardView {
     });
   }
 
-  // Loads the eight tile pictures in both sizes; resolves when all are in.
+  // Loads the eight tile pictures, each in the drawing that suits the
+  // screen's pixel ratio; resolves when all are in.
   async loadTiles() {
-    const loads = [];
-    for (const code of 'bgryBGRY') {
+    const tiles = new Map();
+    await Promise.all([...'bgryBGRY'].map((code) => {
       const name = tileName(code);
-      for (const suffix of ['', '@2x']) {
-        const image = new Image();
-        image.src = `assets/${name}${suffix}.png`;
-        this.tiles.set(`${name}${suffix}`, image);
-        loads.push(image.decode());
-      }
+      const image = new Image();
+      image.srcset = `assets/${name}.png 1x, assets/${name}@2x.png 2x`;
+      tiles.set(name, image);
+      return image.decode();
+    }));
+    this.tiles = tiles;
+    this.stretched = new Map();
+  }
+
+  // A tile stretched to the cell once, at the screen's ratio, as the
+  // desktop keeps them: every paint after that copies pixels only.
+  stretchedTile(name, width, height) {
+    const key = `${name} ${width}x${height}`;
+    let tile = this.stretched.get(key);
+    if (!tile) {
+      tile = new OffscreenCanvas(width, height);
+      const context = tile.getContext('2d');
+      context.imageSmoothingQuality = 'high';
+      context.drawImage(this.tiles.get(name), 0, 0, width, height);
+      this.stretched.set(key, tile);
     }
-    await Promise.all(loads);
+    return tile;
   }
 
   // The board as the game last drew it: one code per cell, row by row.
   draw(codes) {
+    if (codes === this.codes) return;  // ten ticks a second mostly redraw the same board
     this.codes = codes;
     this.paint();
     this.nameCells(codes);
@@ -172,26 +195,29 @@ export class BoardView {
       this.ratio = ratio;
       this.canvas.width = Math.round(this.width * ratio);
       this.canvas.height = Math.round(this.height * ratio);
+      this.stretched = new Map();
+      this.painted = null;
     }
+    // The same board gives the same picture: nothing to redo.
+    if (!this.codes || this.codes === this.painted) return;
+    this.painted = this.codes;
     const context = this.canvas.getContext('2d');
-    context.setTransform(1, 0, 0, 1, 0, 0);
     context.fillStyle = this.fill;
     context.fillRect(0, 0, this.canvas.width, this.canvas.height);
-    if (!this.codes) return;
     const g = this.geometry;
-    const suffix = ratio > 1 ? '@2x' : '';
     const scale = ratio / this.twipsPerPixel;  // twips to device pixels
-    context.imageSmoothingEnabled = true;
-    context.imageSmoothingQuality = 'high';
+    // Whole device pixels, so the tiles stay sharp and touch without seams.
+    const edge = (twips) => Math.round(twips * scale);
     for (let row = 0; row < g.rows; ++row) {
       for (let column = 0; column < g.columns; ++column) {
         const name = tileName(this.codes[row * g.columns + column]);
         if (!name) continue;
-        const left = (g.left + column * g.cellWidth) * scale;
-        const top = (g.top + row * g.cellHeight) * scale;
-        context.drawImage(this.tiles.get(name + suffix), left, top, g.cellWidth * scale, g.cellHeight * scale);
+        const left = edge(g.left + column * g.cellWidth);
+        const top = edge(g.top + row * g.cellHeight);
+        const width = edge(g.left + (column + 1) * g.cellWidth) - left;
+        const height = edge(g.top + (row + 1) * g.cellHeight) - top;
+        context.drawImage(this.stretchedTile(name, width, height), left, top);
       }
     }
-    if (this.firstPaint === null) this.firstPaint = performance.now();
   }
 }

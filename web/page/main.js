@@ -52,9 +52,6 @@ function buildMainWindow(root, layout, events) {
 }
 
 async function start() {
-  // Every face now, not when first used: the About window and the message
-  // box then open with their text in place.
-  document.fonts.forEach((face) => face.load().catch(() => {}));
   const root = document.getElementById('main');
   const modulePromise = createPelmora({ page: {}, locateFile: (file) => file });
   const layout = await loadLayout();
@@ -95,12 +92,9 @@ async function start() {
     milliseconds: layout.soundGraceMilliseconds,
     percentOfLength: layout.soundGracePercentOfLength,
   });
+  sound.preload(layout.sounds.map((name) => `${programFolder}/${name}`));
   const board = window_.board;
-  const [loaded] = await Promise.all([
-    modulePromise,
-    board.loadTiles(),
-    sound.preload(layout.sounds.map((name) => `${programFolder}/${name}`)),
-  ]);
+  const [loaded] = await Promise.all([modulePromise, board.loadTiles()]);
   module = loaded;
   Object.assign(module.page, {
     drawBoard: (codes) => board.draw(codes),
@@ -116,6 +110,9 @@ async function start() {
   await queue.settled();
   performance.mark('pelmora-first-board');
   board.element.focus();
+  // Every face now, not when first used: the About window and the message
+  // box then open with their text in place.
+  document.fonts.forEach((face) => face.load().catch(() => {}));
   timer = setInterval(events.tick, layout.board.tickMilliseconds);
 }
 

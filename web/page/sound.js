@@ -29,7 +29,7 @@ export class SoundPlayer {
   // { milliseconds, percentOfLength }, as the desktop waits.
   constructor(grace) {
     this.grace = grace;
-    this.buffers = new Map();  // absolute address -> decoded sound
+    this.buffers = new Map();  // absolute address -> decoded sound, or its promise
     const AudioContextClass = window.AudioContext || window.webkitAudioContext;
     this.context = AudioContextClass ? new AudioContextClass() : null;
     // Browsers start audio only after a gesture; every press or key is one.
@@ -37,27 +37,30 @@ export class SoundPlayer {
     for (const type of ['pointerdown', 'keydown']) window.addEventListener(type, start, { capture: true });
   }
 
-  // Fetches and decodes the sound files once, at load: nothing is fetched
-  // while the game runs. A file that fails to load is left out, so its play
-  // falls back to the beep.
-  async preload(urls) {
-    await Promise.all(urls.map(async (url) => {
-      try {
-        const response = await fetch(url);
-        if (!response.ok || !this.context) return;
-        const data = await response.arrayBuffer();
-        if (data.byteLength > kLargestSoundBytes || !isWave(data)) throw new Error('not a short WAV file');
-        this.buffers.set(url, await this.context.decodeAudioData(data));
-      } catch (error) {
-        console.warn(`sound ${url} left out: ${error.message}`);
-      }
-    }));
+  // Fetches and decodes the sound files once, from the start: nothing is
+  // fetched while the game runs. A play that comes first waits for its file.
+  // A file that fails to load is left out, so its play gives the beep.
+  preload(urls) {
+    for (const url of urls) this.buffers.set(url, this.load(url));
+  }
+
+  async load(url) {
+    try {
+      const response = await fetch(url);
+      if (!response.ok || !this.context) return null;
+      const data = await response.arrayBuffer();
+      if (data.byteLength > kLargestSoundBytes || !isWave(data)) throw new Error('not a short WAV file');
+      return await this.context.decodeAudioData(data);
+    } catch (error) {
+      console.warn(`sound ${url} left out: ${error.message}`);
+      return null;
+    }
   }
 
   // Plays the sound at `url` to its end.
   async play(url) {
     if (!(await this.started())) return;
-    const buffer = this.buffers.get(new URL(url, location.href).href) ?? this.beep();
+    const buffer = (await this.buffers.get(new URL(url, location.href).href)) ?? this.beep();
     const source = this.context.createBufferSource();
     source.buffer = buffer;
     source.connect(this.context.destination);
