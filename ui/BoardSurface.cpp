@@ -1,9 +1,11 @@
 #include "ui/BoardSurface.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
 #include "game/Geometry.h"
+#include "ui/BoardAccessible.h"
 #include "ui/TileHolder.h"
 #include "widgets/Twips.h"
 
@@ -25,6 +27,26 @@ std::int16_t shiftCode(Qt::KeyboardModifiers modifiers) {
                                      (modifiers & Qt::AltModifier ? 4 : 0));
 }
 
+// The cursor's outline, from the cell's edge inwards, in device pixels per
+// unit of the screen's ratio: dark, light, dark. One of the three stands out
+// on every tile's edge, on a highlighted bevel and on the black background.
+constexpr int kOutlineDark = 1;
+constexpr int kOutlineLight = 2;
+const QColor kOutlineDarkColour(0, 0, 0);
+const QColor kOutlineLightColour(255, 255, 255);
+
+// A ring `thickness` wide just inside `outer`.
+void fillRing(QPainter& painter, const QRect& outer, int thickness, const QColor& colour) {
+    painter.fillRect(QRect(outer.left(), outer.top(), outer.width(), thickness), colour);
+    painter.fillRect(QRect(outer.left(), outer.bottom() - thickness + 1, outer.width(), thickness), colour);
+    painter.fillRect(QRect(outer.left(), outer.top(), thickness, outer.height()), colour);
+    painter.fillRect(QRect(outer.right() - thickness + 1, outer.top(), thickness, outer.height()), colour);
+}
+
+bool activatesCell(int key) {
+    return key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter;
+}
+
 }  // namespace
 
 BoardSurface::BoardSurface(QWidget* parent) : QWidget(parent) {
@@ -34,6 +56,9 @@ BoardSurface::BoardSurface(QWidget* parent) : QWidget(parent) {
     black.setColor(QPalette::Window, Qt::black);
     setPalette(black);
     setAutoFillBackground(true);
+    // Tab reaches it, and a press gives it the focus back.
+    setFocusPolicy(Qt::StrongFocus);
+    setAccessibleName("Board");
 }
 
 void BoardSurface::drawBoard(const Board& board, const TileHolder& tiles) {
@@ -57,9 +82,12 @@ void BoardSurface::drawBoard(const Board& board, const TileHolder& tiles) {
             painter.drawPixmap(cell.topLeft(), tileAtCellSize(code, *tile, cell.size(), ratio));
         }
     }
+    const Board before = drawn_;
     drawn_ = board;
     hasDrawing_ = true;
     update();
+    // Announced whether or not a reader listens yet: Qt decides who hears it.
+    BoardAccessible::announceChangedCells(this, before);
 }
 
 const QPixmap& BoardSurface::tileAtCellSize(char code, const QPixmap& tile, QSizeF cellPixels,
@@ -85,9 +113,36 @@ void BoardSurface::paintEvent(QPaintEvent* event) {
         painter.fillRect(event->rect(), Qt::black);
     else
         painter.drawPixmap(0, 0, buffer_);  // clipped to the exposed part
+    if (showsCursor()) drawCursor(painter);
+}
+
+// Drawn on whole device pixels, so it stays sharp at any screen ratio.
+void BoardSurface::drawCursor(QPainter& painter) const {
+    const qreal ratio = devicePixelRatioF();
+    const Cell cell = cursor_.cell();
+    const QRectF drawn =
+        TwipsRect{cellLeft(cell.column), cellTop(cell.row), kCellWidth, kCellHeight}.toPixelsF();
+    QRect ring(QPoint(qRound(drawn.left() * ratio), qRound(drawn.top() * ratio)),
+               QPoint(qRound((drawn.left() + drawn.width()) * ratio) - 1,
+                      qRound((drawn.top() + drawn.height()) * ratio) - 1));
+    const int unit = std::max(1, qRound(ratio));
+    painter.save();
+    painter.resetTransform();
+    painter.scale(1 / ratio, 1 / ratio);
+    for (auto [width, colour] : {std::pair(kOutlineDark, kOutlineDarkColour),
+                                 std::pair(kOutlineLight, kOutlineLightColour),
+                                 std::pair(kOutlineDark, kOutlineDarkColour)}) {
+        fillRing(painter, ring, width * unit, colour);
+        ring.adjust(width * unit, width * unit, -width * unit, -width * unit);
+    }
+    painter.restore();
 }
 
 void BoardSurface::mousePressEvent(QMouseEvent* event) {
+    if (keyboardInUse_) {
+        keyboardInUse_ = false;  // a press puts the outline away
+        update();
+    }
     const QPointF at = event->position();
     emit pressed(buttonCode(event->button()), shiftCode(event->modifiers()),
                  static_cast<float>(twips::fromPixelsF(at.x())),
@@ -95,6 +150,48 @@ void BoardSurface::mousePressEvent(QMouseEvent* event) {
     event->accept();
 }
 
-void BoardSurface::mouseDoubleClickEvent(QMouseEvent* event) { event->accept(); }
+void BoardSurface::mouseDoubleClickEvent(QMouseEvent* event) { mousePressEvent(event); }
+
+void BoardSurface::keyPressEvent(QKeyEvent* event) {
+    // Keys with Ctrl or Alt are the window's and the menus'.
+    if ((event->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    const Cell before = cursor_.cell();
+    const bool outlineWasShown = keyboardInUse_;
+    keyboardInUse_ = true;
+    if (activatesCell(event->key())) {
+        // A held key presses once, as a held button does.
+        if (!event->isAutoRepeat()) pressCursorCell();
+    } else if (!cursor_.move(event->key())) {
+        keyboardInUse_ = outlineWasShown;
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+    if (!outlineWasShown || cursor_.cell() != before) update();
+    if (cursor_.cell() != before) BoardAccessible::announceCursor(this);
+}
+
+// A left press at the middle of the cursor's cell, with no key held.
+void BoardSurface::pressCursorCell() {
+    const QPointF at = cursor_.centreTwips();
+    emit pressed(1, 0, static_cast<float>(at.x()), static_cast<float>(at.y()));
+}
+
+void BoardSurface::focusInEvent(QFocusEvent* event) {
+    QWidget::focusInEvent(event);
+    if (keyboardInUse_) update();
+    // After the window system has announced the surface itself.
+    QMetaObject::invokeMethod(this, [this] {
+        if (hasFocus()) BoardAccessible::announceCursor(this);
+    }, Qt::QueuedConnection);
+}
+
+void BoardSurface::focusOutEvent(QFocusEvent* event) {
+    QWidget::focusOutEvent(event);
+    if (keyboardInUse_) update();
+}
 
 }  // namespace pelmora

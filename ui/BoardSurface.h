@@ -1,6 +1,9 @@
 // `dest`: the black surface the board is drawn on. It keeps the latest
 // drawing in a buffer, so being uncovered repaints exactly that picture, and
-// reports presses in twips from its inner corner.
+// reports presses in twips from its inner corner. It also takes the keys:
+// a cursor walks the cells, and Space or Enter presses the cursor's cell as
+// the left button would. The cursor's outline is drawn over the picture only
+// while the surface has the focus and the last input was a key.
 #pragma once
 
 #include <QHash>
@@ -8,6 +11,7 @@
 #include <QWidget>
 
 #include "game/Board.h"
+#include "ui/BoardCursor.h"
 
 namespace pelmora {
 
@@ -23,6 +27,11 @@ public:
     void drawBoard(const Board& board, const TileHolder& tiles);
     // The latest drawing, at the screen's resolution.
     const QPixmap& picture() const { return buffer_; }
+    // The board of the latest drawing: what the player sees.
+    const Board& shownBoard() const { return drawn_; }
+    Cell cursorCell() const { return cursor_.cell(); }
+    // True while the outline is shown: focus, and a key since the last press.
+    bool showsCursor() const { return hasFocus() && keyboardInUse_; }
 
 signals:
     // Button and modifier codes as the rules take them (left 1, right 2,
@@ -32,10 +41,16 @@ signals:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
-    // The second press of a double-click is not a press: it does nothing.
+    // The window system reports the second of two quick presses as a
+    // double-click; it is a press all the same.
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
+    void pressCursorCell();
+    void drawCursor(QPainter& painter) const;
     const QPixmap& tileAtCellSize(char code, const QPixmap& tile, QSizeF cellPixels, qreal ratio);
 
     QPixmap buffer_;
@@ -45,6 +60,8 @@ private:
     QHash<char, QPixmap> stretched_;
     QSizeF stretchedFor_;
     qreal stretchedRatio_ = 0;
+    BoardCursor cursor_;
+    bool keyboardInUse_ = false;  // the last input on the surface was a key
 };
 
 }  // namespace pelmora

@@ -10,9 +10,11 @@
 #include <tuple>
 
 #include "game/Rules.h"
+#include "ui/BoardAccessible.h"
 #include "ui/BoardSurface.h"
 #include "ui/MainLayout.h"
 #include "ui/Pictures.h"
+#include "ui/StatusLabelAccessible.h"
 #include "ui/TileHolder.h"
 #include "widgets/ClickableLabel.h"
 #include "widgets/Fonts.h"
@@ -21,10 +23,21 @@
 namespace pelmora {
 namespace {
 
+// What assistive technology calls the status labels, so that "4500" is read
+// as "Points 4500". NEXTLEVEL's own text says what it is.
+const std::pair<const char*, const char*> kSpokenNames[] = {
+    {"Pts", "Points"},           {"SelPts", "Selection value"},      {"lvl", "Current level"},
+    {"Nmmc", "Reset cost"},      {"Label6", "Red boxes left"},       {"Label8", "Blue boxes left"},
+    {"Label10", "Green boxes left"}, {"Label12", "Yellow boxes left"}, {"Label4", "Boxes left"}};
+
 // Left-aligned from the top, over whatever lies behind it.
 QLabel* addLabel(QLabel* label, const char* name, const QString& text, TwipsRect place,
                  const FontSpec& font) {
     label->setObjectName(name);
+    // Named before its first text: Qt settles what kind of accessible object
+    // a label is as soon as its text first changes.
+    for (auto [object, spoken] : kSpokenNames)
+        if (qstrcmp(object, name) == 0) label->setAccessibleName(spoken);
     label->setText(text);
     label->setGeometry(place.toPixels());
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -63,6 +76,8 @@ MainWindow::MainWindow(SoundPlayer& sound, RandomSource& random)
             [this](const StatusTexts& texts) { showTexts(texts); }),
       game_(host_, random),
       endProgram_([] { QCoreApplication::quit(); }) {
+    BoardAccessible::install();
+    StatusLabelAccessible::install();
     setObjectName("main");
     setWindowTitle("Pelmora");
     setWindowIcon(gameIcon());
@@ -85,6 +100,10 @@ MainWindow::MainWindow(SoundPlayer& sound, RandomSource& random)
     buildTopBands(client);
     buildMenus();
     setFixedSize(client->width(), client->height() + menuBar()->sizeHint().height());
+
+    // The board has the keys from the start; Tab goes on to LEVEL UP.
+    setTabOrder(dest_, findChild<ClickableLabel*>("Label3"));
+    dest_->setFocus();
 
     game_.Form_Load();
     timer1_->start();
@@ -192,10 +211,8 @@ void MainWindow::paintBoard(const Board& board) {
 }
 
 void MainWindow::showTexts(const StatusTexts& texts) {
-    for (const ShownText& shown : shownTexts_) {
-        const QString text = QString::fromStdString(texts.*shown.text);
-        if (shown.label->text() != text) shown.label->setText(text);
-    }
+    for (const ShownText& shown : shownTexts_)
+        StatusLabelAccessible::showText(shown.label, QString::fromStdString(texts.*shown.text));
 }
 
 }  // namespace pelmora

@@ -1,8 +1,17 @@
 #include "widgets/ClickableLabel.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QStyleOptionFocusRect>
+#include <QStylePainter>
 
 namespace pelmora {
+
+ClickableLabel::ClickableLabel(QWidget* parent) : ClickableLabel(QString(), parent) {}
+
+ClickableLabel::ClickableLabel(const QString& text, QWidget* parent) : QLabel(text, parent) {
+    setFocusPolicy(Qt::TabFocus);
+}
 
 void ClickableLabel::mousePressEvent(QMouseEvent* event) {
     pressedInside_ = event->button() == Qt::LeftButton;
@@ -15,6 +24,27 @@ void ClickableLabel::mouseReleaseEvent(QMouseEvent* event) {
     pressedInside_ = false;
     event->accept();
     if (click) emit clicked();
+}
+
+void ClickableLabel::keyPressEvent(QKeyEvent* event) {
+    const int key = event->key();
+    const bool activates = key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter;
+    if (!activates || (event->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) {
+        QLabel::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+    if (!event->isAutoRepeat()) emit clicked();
+}
+
+void ClickableLabel::paintEvent(QPaintEvent* event) {
+    QLabel::paintEvent(event);
+    if (!hasFocus()) return;
+    QStylePainter painter(this);
+    QStyleOptionFocusRect frame;
+    frame.initFrom(this);
+    frame.backgroundColor = palette().color(QPalette::Window);
+    painter.drawPrimitive(QStyle::PE_FrameFocusRect, frame);
 }
 
 }  // namespace pelmora

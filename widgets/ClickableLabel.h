@@ -1,4 +1,7 @@
-// A label that reports a click: press and release inside it.
+// A label that reports a click: press and release inside it, or Space or
+// Enter while it has the keyboard focus. Only Tab gives it the focus, so a
+// mouse player never sees it focused; while focused it shows the style's
+// focus frame.
 #pragma once
 
 #include <QLabel>
@@ -8,7 +11,8 @@ namespace pelmora {
 class ClickableLabel : public QLabel {
     Q_OBJECT
 public:
-    using QLabel::QLabel;
+    explicit ClickableLabel(QWidget* parent = nullptr);
+    explicit ClickableLabel(const QString& text, QWidget* parent = nullptr);
 
 signals:
     void clicked();
@@ -16,6 +20,8 @@ signals:
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     bool pressedInside_ = false;

@@ -135,6 +135,30 @@ private slots:
         QVERIFY(QApplication::overrideCursor() == nullptr);
     }
 
+    // Tab reaches the three links in the order they sit, and Enter or
+    // Space on one follows it as a click does, leaving the window open;
+    // back on the button, Enter closes it.
+    void linksByKeys() {
+        QPointer<AboutWindow> window = launch(launcher_);
+        QVERIFY(window);
+        QApplication::setActiveWindow(window);
+        QCOMPARE(QApplication::focusWidget()->objectName(), QString("cmdOK"));
+        QStringList order;
+        for (int step = 0; step < 5; ++step) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            order << QApplication::focusWidget()->objectName();
+            if (order.back().startsWith("Label"))
+                QTest::keyClick(QApplication::focusWidget(), step % 2 ? Qt::Key_Space : Qt::Key_Return);
+        }
+        QCOMPARE(order, QStringList({"Label5", "Label4", "Text1", "Label7", "cmdOK"}));
+        QCOMPARE(opened_, QStringList({"mailto:support@pelmora-games.example",
+                                       "http://www.pelmora-games.example/pelmora",
+                                       "http://www.pelmora-games.example/"}));
+        QVERIFY(window && window->isVisible());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QVERIFY(QTest::qWaitFor([&] { return window.isNull(); }));
+    }
+
     void linkThatCannotBeOpenedChangesNothing() {
         AboutLauncher failing([](const QUrl&) { return false; });
         AboutWindow* window = launch(failing);

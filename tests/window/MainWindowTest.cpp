@@ -79,16 +79,6 @@ private slots:
         }
     }
 
-    // The second press of a double-click arrives as a double-click, which
-    // the board ignores; sent through the window, as the system delivers it.
-    void aDoubleClickOnlySelects() {
-        WindowRun run(striped(true));
-        const QPoint at = run.window().dest().mapTo(&run.window(), WindowRun::pixelOf(middleOfCell(3, 4)));
-        QTest::mouseDClick(run.window().windowHandle(), Qt::LeftButton, Qt::NoModifier, at);
-        QCOMPARE(selectedLines(run.game().board(), true), QList<int>{4});
-        QCOMPARE(run.silent.plays, 0L);
-    }
-
     void labelsStartFromTheFirstDeal() {
         WindowRun run;
         QCOMPARE(run.texts({"lvl", "Pts", "SelPts", "Nmmc", "NEXTLEVEL", "Label4"}),
