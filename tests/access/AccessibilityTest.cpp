@@ -161,6 +161,7 @@ private slots:
         // Back on the board from LEVEL UP, the cursor's cell is said again.
         session.key(Qt::Key_Tab);
         QVERIFY(accessible(&session.dest())->focusChild() == nullptr);
+        QVERIFY(!table->cellAt(0, 1)->state().focused);
         events.clear();
         session.key(Qt::Key_Backtab);
         QTRY_VERIFY(events.contains(said("dest", QAccessible::Focus, 1)));
