@@ -1,5 +1,6 @@
 #include "ui/BoardSurface.h"
 
+#include <QAccessible>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -86,8 +87,9 @@ void BoardSurface::drawBoard(const Board& board, const TileHolder& tiles) {
     drawn_ = board;
     hasDrawing_ = true;
     update();
-    // Announced whether or not a reader listens yet: Qt decides who hears it.
-    BoardAccessible::announceChangedCells(this, before);
+    // Only while a screen reader is served: the ten redraws a second cost
+    // nothing more without one.
+    if (QAccessible::isActive()) BoardAccessible::announceChangedCells(this, before);
 }
 
 const QPixmap& BoardSurface::tileAtCellSize(char code, const QPixmap& tile, QSizeF cellPixels,
@@ -171,7 +173,7 @@ void BoardSurface::keyPressEvent(QKeyEvent* event) {
     }
     event->accept();
     if (!outlineWasShown || cursor_.cell() != before) update();
-    if (cursor_.cell() != before) BoardAccessible::announceCursor(this);
+    if (cursor_.cell() != before && QAccessible::isActive()) BoardAccessible::announceCursor(this);
 }
 
 // A left press at the middle of the cursor's cell, with no key held.
@@ -184,9 +186,10 @@ void BoardSurface::focusInEvent(QFocusEvent* event) {
     QWidget::focusInEvent(event);
     if (keyboardInUse_) update();
     // After the window system has announced the surface itself.
-    QMetaObject::invokeMethod(this, [this] {
-        if (hasFocus()) BoardAccessible::announceCursor(this);
-    }, Qt::QueuedConnection);
+    if (QAccessible::isActive())
+        QMetaObject::invokeMethod(this, [this] {
+            if (hasFocus()) BoardAccessible::announceCursor(this);
+        }, Qt::QueuedConnection);
 }
 
 void BoardSurface::focusOutEvent(QFocusEvent* event) {

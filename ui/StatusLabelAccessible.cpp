@@ -28,7 +28,7 @@ void StatusLabelAccessible::showText(QLabel* label, const QString& text) {
     const QString before = label->text();
     if (before == text) return;
     label->setText(text);
-    if (label->accessibleName().isEmpty()) return;
+    if (!QAccessible::isActive() || label->accessibleName().isEmpty()) return;
     QAccessibleTextUpdateEvent event(label, 0, before, text);
     QAccessible::updateAccessibility(&event);
 }
