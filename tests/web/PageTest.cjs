@@ -83,7 +83,7 @@ const tests = {
     });
   },
 
-  async 'a game by mouse, any button, reaches level 2 and LEVEL UP moves on'(context) {
+  async 'a game by mouse, any button, reaches level 2 and LEVEL UP (by Tab and Enter) moves on'(context) {
     await withGame(context, async (page, oracle) => {
       const buttons = ['left', 'right', 'middle'];
       for (let move = 0; ; ++move) {
@@ -97,7 +97,10 @@ const tests = {
         await oracle.send(`press ${at.x} ${at.y}`);
         await expectState(page, await oracle.send('settle'), `removal ${move}`);
       }
-      await page.click('#main [data-control=Label3]');
+      // Tab goes from the board to LEVEL UP; Enter there is a click.
+      await page.focus('#main [data-control=dest]');
+      await page.keyboard.press('Tab');
+      await page.keyboard.press('Enter');
       await oracle.send('level-up');
       const after = await oracle.send('settle');
       assert.equal(after.texts.lvl, '2');
@@ -227,6 +230,13 @@ const tests = {
       await openAbout();
       await page.keyboard.press('Escape');
       assert.equal(await page.$('#frmAbout'), null);
+      // Quit with the About window open ends both.
+      await openAbout();
+      await page.click('.menubar [data-control=mnuFile]');
+      await page.click('.menu [data-control=mnuFileQuit]');
+      await page.waitForSelector('#main.ended');
+      assert.equal(await page.$('#frmAbout'), null);
+      assert.equal(await page.$('#main [data-control=dest]'), null);
     });
   },
 

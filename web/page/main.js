@@ -86,7 +86,16 @@ async function start() {
     mnuFileQuit: () => queue.post('click', async () => quit()),
     mnuaswitch: () => queue.post('click', async () => about.show()),
   });
-  window_.controls.get('Label3').addEventListener('click', events.levelUp);
+  // "LEVEL UP" answers a click, and Enter or Space once Tab has reached it.
+  const levelUp = window_.controls.get('Label3');
+  levelUp.setAttribute('role', 'button');
+  levelUp.tabIndex = 0;
+  levelUp.addEventListener('click', events.levelUp);
+  levelUp.addEventListener('keydown', (event) => {
+    if ((event.key !== 'Enter' && event.key !== ' ') || event.altKey || event.ctrlKey) return;
+    event.preventDefault();
+    if (!event.repeat) events.levelUp();
+  });
 
   const sound = new SoundPlayer({
     milliseconds: layout.soundGraceMilliseconds,
