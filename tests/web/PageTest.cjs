@@ -14,6 +14,16 @@ const { compareLayout } = require('./compare.cjs');
 
 const [webDir, transcriptProgram] = process.argv.slice(2);
 
+// How long a WAV file plays: its data chunk over its byte rate.
+function wavMilliseconds(file) {
+  const data = fs.readFileSync(file);
+  const byteRate = data.readUInt32LE(28);
+  for (let at = 12; at + 8 <= data.length; at += 8 + data.readUInt32LE(at + 4)) {
+    if (data.toString('latin1', at, at + 4) === 'data') return (data.readUInt32LE(at + 4) / byteRate) * 1000;
+  }
+  throw new Error(`${file} has no data chunk`);
+}
+
 // Notes when each sound starts and ends, on the page's own clock.
 async function watchSounds(page) {
   await page.evaluateOnNewDocument(() => {
@@ -275,6 +285,8 @@ const tests = {
       const sound = watched.find((entry) => entry.what === 'sound');
       const ended = watched.find((entry) => entry.what === 'ended');
       assert.ok(sound && ended, `the removal's sound played: ${JSON.stringify(watched)}`);
+      const clearSound = wavMilliseconds(path.join(webDir, context.layout.sounds[0]));
+      assert.ok(Math.abs(sound.length - clearSound) < 1, `the removal's own sound: ${sound.length} ms`);
       assert.ok(ended.at - sound.at >= sound.length * 0.9, 'the sound played to its end');
       const changes = watched.filter((entry) => entry.what === 'Pts' || entry.what === 'SelPts');
       const during = changes.filter((entry) => entry.at > sound.at && entry.at < ended.at);

@@ -12,10 +12,17 @@ import { SoundPlayer } from './sound.js';
 // looks for its sound files, as the desktop looks beside the program.
 const programFolder = new URL('.', location.href).href.replace(/\/$/, '');
 
+// The layout table is a few dozen kilobytes; anything far larger is not it.
+const kLargestLayoutBytes = 1024 * 1024;
+
 async function loadLayout() {
   const response = await fetch('layout.json');
   if (!response.ok) throw new Error(`layout.json: ${response.status}`);
-  return response.json();
+  const text = await response.text();
+  if (text.length > kLargestLayoutBytes) throw new Error('layout.json is too large');
+  const layout = JSON.parse(text);
+  if (!layout.main || !layout.about || !layout.board) throw new Error('layout.json lacks a window');
+  return layout;
 }
 
 function buildMainWindow(root, layout, events) {
