@@ -84,6 +84,18 @@ const tests = {
         menus: [...document.querySelectorAll('.menubar .menu-title')].map((title) => title.textContent),
         size: [document.querySelector('#main .client').offsetWidth, document.querySelector('#main .client').offsetHeight],
       }));
+      // Each label the desktop names for what it shows, by that name.
+      const tree = await page.accessibility.snapshot();
+      const named = (node) => [[node.role, node.name], ...(node.children ?? []).flatMap(named)];
+      const spoken = named(tree);
+      const namedLabels = [];
+      const collect = (controls) => controls.forEach((control) => {
+        if (control.kind === 'label' && control.accessibleName && control.visible) namedLabels.push(control.accessibleName);
+        collect(control.children ?? []);
+      });
+      collect(context.layout.main.controls);
+      assert.ok(namedLabels.includes('Points'), 'the desktop names its labels');
+      for (const name of namedLabels) assert.ok(spoken.some(([role, what]) => role === 'status' && what === name), name);
       assert.deepEqual(shown, {
         caption: 'Pelmora',
         strip: ['Current Level: ', 'Selection Value: ', 'Reset Cost:', 'LEVEL UP'],

@@ -17,6 +17,8 @@
 #include "game/RandomSource.h"
 #include "game/Rules.h"
 #include "tools/webexport/WidgetExport.h"
+#include "ui/BoardSurface.h"  // before the cell, which points at it
+#include "ui/BoardCellAccessible.h"
 #include "ui/MainWindow.h"
 #include "ui/Pictures.h"
 #include "ui/sound/SoundConstants.h"
@@ -94,19 +96,13 @@ QJsonObject describeAbout() {
     };
 }
 
-// What a screen reader calls each cell, by its code.
+// What a screen reader calls each cell, by its code, as the desktop names
+// them; "empty" for any other code.
 QJsonObject cellNames() {
     QJsonObject names;
-    for (const char code : {'b', 'g', 'r', 'y', 'B', 'G', 'R', 'Y'}) {
-        const char colour = isSelectedBox(code) ? normalFormOf(code) : code;
-        const char* colourName = colour == code::kBlue    ? "blue"
-                                 : colour == code::kGreen ? "green"
-                                 : colour == code::kRed   ? "red"
-                                                          : "yellow";
-        names[QString(QChar(code))] =
-            QStringLiteral("%1 box%2").arg(colourName, isSelectedBox(code) ? ", selected" : "");
-    }
-    names["empty"] = "empty";
+    for (const char code : {'b', 'g', 'r', 'y', 'B', 'G', 'R', 'Y'})
+        names[QString(QChar(code))] = BoardCellAccessible::nameFor(code);
+    names["empty"] = BoardCellAccessible::nameFor(code::kEmpty);
     return names;
 }
 

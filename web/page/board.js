@@ -58,8 +58,7 @@ export class BoardView {
     this.ratio = 0;
 
     element.addEventListener('mousedown', (event) => {
-      // As on the desktop, the second press of a double-click is not a press.
-      if (event.detail > 1 && event.detail % 2 === 0) return;
+      // Every press counts, the second of a double-click too, as on the desktop.
       element.classList.remove('keyboard');  // a press puts the outline away
       const box = this.canvas.getBoundingClientRect();
       const x = (event.clientX - box.left) * this.twipsPerPixel;

@@ -51,7 +51,12 @@ export function label(control) {
   element.style.color = control.colour;
   element.style.textAlign = control.align;
   element.textContent = control.text;
-  if (control.accessibleName) element.setAttribute('aria-label', control.accessibleName);
+  if (control.accessibleName) {
+    // Named for what it shows, its changes told as they happen, as the
+    // desktop's labels are.
+    element.setAttribute('role', 'status');
+    element.setAttribute('aria-label', control.accessibleName);
+  }
   return element;
 }
 

@@ -99,7 +99,7 @@ async function start() {
   levelUp.tabIndex = 0;
   levelUp.addEventListener('click', events.levelUp);
   levelUp.addEventListener('keydown', (event) => {
-    if ((event.key !== 'Enter' && event.key !== ' ') || event.altKey || event.ctrlKey) return;
+    if ((event.key !== 'Enter' && event.key !== ' ') || event.altKey || event.ctrlKey || event.metaKey || event.shiftKey) return;
     event.preventDefault();
     if (!event.repeat) events.levelUp();
   });
