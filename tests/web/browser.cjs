@@ -43,7 +43,7 @@ async function launch(extraArgs = []) {
     args: [
       '--headless', '--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
       '--disable-background-networking', '--disable-component-update', '--disable-sync',
-      '--disable-dev-shm-usage', '--autoplay-policy=no-user-gesture-required', ...extraArgs,
+      '--disable-dev-shm-usage', ...extraArgs,
     ],
   });
   const close = browser.close.bind(browser);

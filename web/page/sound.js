@@ -8,6 +8,8 @@ const kLongestWaitMs = 5000;
 const kBeepHz = 880;
 const kBeepSeconds = 0.12;
 const kBeepGain = 0.2;
+// Sounds are decoded at this rate; the output converts them to its own.
+const kDecodeRate = 44100;
 // Our sounds are short: a larger file is not one of them.
 const kLargestSoundBytes = 4 * 1024 * 1024;
 // How long to wait for the browser to start audio before giving up on it.
@@ -30,10 +32,15 @@ export class SoundPlayer {
   constructor(grace) {
     this.grace = grace;
     this.buffers = new Map();  // absolute address -> decoded sound, or its promise
-    const AudioContextClass = window.AudioContext || window.webkitAudioContext;
-    this.context = AudioContextClass ? new AudioContextClass() : null;
-    // Browsers start audio only after a gesture; every press or key is one.
-    const start = () => this.context && this.context.state === 'suspended' && this.context.resume().catch(() => {});
+    this.AudioContext = window.AudioContext || window.webkitAudioContext;
+    this.context = null;
+    // Browsers let a page play sound only after a gesture: the audio output
+    // is opened at the first press or key on the page, and not before.
+    const start = () => {
+      if (!this.AudioContext) return;
+      if (!this.context) this.context = new this.AudioContext();
+      if (this.context.state === 'suspended') this.context.resume().catch(() => {});
+    };
     for (const type of ['pointerdown', 'keydown']) window.addEventListener(type, start, { capture: true });
   }
 
@@ -47,10 +54,12 @@ export class SoundPlayer {
   async load(url) {
     try {
       const response = await fetch(url);
-      if (!response.ok || !this.context) return null;
+      if (!response.ok || !this.AudioContext) return null;
       const data = await response.arrayBuffer();
       if (data.byteLength > kLargestSoundBytes || !isWave(data)) throw new Error('not a short WAV file');
-      return await this.context.decodeAudioData(data);
+      // Decoded offline: no audio output is needed, nor a gesture.
+      const decoder = new OfflineAudioContext(1, 1, kDecodeRate);
+      return await decoder.decodeAudioData(data);
     } catch (error) {
       console.warn(`sound ${url} left out: ${error.message}`);
       return null;
@@ -85,7 +94,7 @@ export class SoundPlayer {
 
   beep() {
     if (!this.beepBuffer) {
-      const rate = this.context.sampleRate;
+      const rate = this.context.sampleRate;  // a fresh output's own rate
       const frames = Math.round(rate * kBeepSeconds);
       this.beepBuffer = this.context.createBuffer(1, frames, rate);
       const samples = this.beepBuffer.getChannelData(0);
