@@ -64,15 +64,8 @@ BoardSurface::BoardSurface(QWidget* parent) : QWidget(parent) {
 
 void BoardSurface::drawBoard(const Board& board, const TileHolder& tiles) {
     const qreal ratio = devicePixelRatioF();
-    const QSize bufferSize = size() * ratio;
     // The same board gives the same picture: nothing to redo.
-    if (hasDrawing_ && board == drawn_ && buffer_.size() == bufferSize) return;
-    if (buffer_.size() != bufferSize) {
-        buffer_ = QPixmap(bufferSize);
-        buffer_.setDevicePixelRatio(ratio);
-    }
-    buffer_.fill(Qt::black);
-    QPainter painter(&buffer_);
+    if (hasDrawing_ && board == drawn_ && ratio == drawnRatio_) return;
     for (int column = 0; column < kColumns; ++column) {
         for (int row = 0; row < kRows; ++row) {
             const char code = board.at(row, column);
@@ -80,16 +73,41 @@ void BoardSurface::drawBoard(const Board& board, const TileHolder& tiles) {
             if (!tile) continue;
             const QRectF cell =
                 TwipsRect{cellLeft(column), cellTop(row), kCellWidth, kCellHeight}.toPixelsF();
-            painter.drawPixmap(cell.topLeft(), tileAtCellSize(code, *tile, cell.size(), ratio));
+            tileAtCellSize(code, *tile, cell.size(), ratio);
         }
     }
     const Board before = drawn_;
     drawn_ = board;
+    drawnRatio_ = ratio;
     hasDrawing_ = true;
     update();
     // Only while a screen reader is served: the ten redraws a second cost
     // nothing more without one.
     if (QAccessible::isActive()) BoardAccessible::announceChangedCells(this, before);
+}
+
+// The whole surface wiped black, then every cell's tile, column by column.
+void BoardSurface::paintDrawing(QPainter& painter) const {
+    painter.fillRect(rect(), Qt::black);
+    if (!hasDrawing_) return;
+    for (int column = 0; column < kColumns; ++column) {
+        for (int row = 0; row < kRows; ++row) {
+            const auto tile = stretched_.constFind(drawn_.at(row, column));
+            if (tile == stretched_.constEnd()) continue;
+            const QRectF cell =
+                TwipsRect{cellLeft(column), cellTop(row), kCellWidth, kCellHeight}.toPixelsF();
+            painter.drawPixmap(cell.topLeft(), tile.value());
+        }
+    }
+}
+
+QPixmap BoardSurface::picture() const {
+    const qreal ratio = hasDrawing_ ? drawnRatio_ : devicePixelRatioF();
+    QPixmap picture(size() * ratio);
+    picture.setDevicePixelRatio(ratio);
+    QPainter painter(&picture);
+    paintDrawing(painter);
+    return picture;
 }
 
 const QPixmap& BoardSurface::tileAtCellSize(char code, const QPixmap& tile, QSizeF cellPixels,
@@ -109,12 +127,9 @@ const QPixmap& BoardSurface::tileAtCellSize(char code, const QPixmap& tile, QSiz
     return found.value();
 }
 
-void BoardSurface::paintEvent(QPaintEvent* event) {
-    QPainter painter(this);
-    if (buffer_.isNull())
-        painter.fillRect(event->rect(), Qt::black);
-    else
-        painter.drawPixmap(0, 0, buffer_);  // clipped to the exposed part
+void BoardSurface::paintEvent(QPaintEvent*) {
+    QPainter painter(this);  // clipped to the exposed part
+    paintDrawing(painter);
     if (showsCursor()) drawCursor(painter);
 }
 

@@ -1,12 +1,15 @@
 // `dest`: the black surface the board is drawn on. It keeps the latest
-// drawing in a buffer, so being uncovered repaints exactly that picture, and
-// reports presses in twips from its inner corner. It also takes the keys:
-// a cursor walks the cells, and Space or Enter presses the cursor's cell as
-// the left button would. The cursor's outline is drawn over the picture only
-// while the surface has the focus and the last input was a key.
+// board drawn and the tiles stretched to the cell, and paints from them, so
+// being uncovered repaints exactly the latest drawing; no picture of the
+// whole surface is kept beside the window's own. It reports presses in
+// twips from its inner corner. It also takes the keys: a cursor walks the
+// cells, and Space or Enter presses the cursor's cell as the left button
+// would. The cursor's outline is drawn over the drawing only while the
+// surface has the focus and the last input was a key.
 #pragma once
 
 #include <QHash>
+#include <QPainter>
 #include <QPixmap>
 #include <QWidget>
 
@@ -26,7 +29,7 @@ public:
     // stretched to its cell of the board's grid (game/Geometry.h).
     void drawBoard(const Board& board, const TileHolder& tiles);
     // The latest drawing, at the screen's resolution.
-    const QPixmap& picture() const { return buffer_; }
+    QPixmap picture() const;
     // The board of the latest drawing: what the player sees.
     const Board& shownBoard() const { return drawn_; }
     Cell cursorCell() const { return cursor_.cell(); }
@@ -52,9 +55,10 @@ private:
     void pressCursorCell();
     void drawCursor(QPainter& painter) const;
     const QPixmap& tileAtCellSize(char code, const QPixmap& tile, QSizeF cellPixels, qreal ratio);
+    void paintDrawing(QPainter& painter) const;
 
-    QPixmap buffer_;
     Board drawn_;
+    qreal drawnRatio_ = 0;
     bool hasDrawing_ = false;
     // Tiles already stretched to the cell, so a redraw is plain copies.
     QHash<char, QPixmap> stretched_;
