@@ -59,9 +59,10 @@ void addPicture(QWidget* parent, const char* name, const QString& picture, Twips
     box->setGeometry(place.toPixels());
 }
 
+// The sizes a title bar and a task switcher use (see CMakeLists.txt).
 QIcon gameIcon() {
     QIcon icon;
-    for (int size : {PELMORA_ICON_SIZES})
+    for (int size : {PELMORA_WINDOW_ICON_SIZES})
         icon.addFile(QStringLiteral(":/pelmora/icon-%1.png").arg(size), QSize(size, size));
     return icon;
 }
