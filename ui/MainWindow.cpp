@@ -59,11 +59,12 @@ void addPicture(QWidget* parent, const char* name, const QString& picture, Twips
     box->setGeometry(place.toPixels());
 }
 
-// The sizes a title bar and a task switcher use (see CMakeLists.txt).
+// The sizes a title bar and a task switcher use (see CMakeLists.txt), in
+// the raw copies the build compiles in beside the PNGs.
 QIcon gameIcon() {
     QIcon icon;
     for (int size : {PELMORA_WINDOW_ICON_SIZES})
-        icon.addFile(QStringLiteral(":/pelmora/icon-%1.png").arg(size), QSize(size, size));
+        icon.addPixmap(readPicture(QStringLiteral(":/pelmora/icon-%1.ppm").arg(size), "ppm"));
     return icon;
 }
 

@@ -1,5 +1,6 @@
 #include "ui/Pictures.h"
 
+#include <QImageReader>
 #include <QPainter>
 
 namespace pelmora {
@@ -9,18 +10,27 @@ constexpr qreal kSharpRatio = 2.0;
 
 }  // namespace
 
+QPixmap readPicture(const QString& path, const char* format) {
+    QImageReader reader(path, format);
+    // Left to guess, the reader would load every image-format plugin on the
+    // machine (GIF, ICO, JPEG...) to ask each about the file.
+    reader.setAutoDetectImageFormat(false);
+    return QPixmap::fromImage(reader.read());
+}
+
 Picture::Picture(QString name) : name_(std::move(name)) {}
 
 const QPixmap& Picture::at(qreal devicePixelRatio) const {
     const QString base = QStringLiteral(":/pelmora/") + name_;
     if (devicePixelRatio > 1.0) {
         if (sharp_.isNull()) {
-            sharp_.load(base + QStringLiteral("@2x.png"));
+            sharp_ = readPicture(base + QStringLiteral("@2x.png"), "png");
             sharp_.setDevicePixelRatio(kSharpRatio);
         }
         if (!sharp_.isNull()) return sharp_;
     }
-    if (normal_.isNull()) normal_.load(base + QStringLiteral(".png"));
+    // The build compiles the plain pictures in raw too: no decoding at start.
+    if (normal_.isNull()) normal_ = readPicture(base + QStringLiteral(".ppm"), "ppm");
     return normal_;
 }
 

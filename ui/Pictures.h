@@ -10,6 +10,9 @@
 
 namespace pelmora {
 
+// A compiled-in picture, read as `format` ("ppm", "png"); null if unreadable.
+QPixmap readPicture(const QString& path, const char* format);
+
 class Picture {
 public:
     // `name` without extension, e.g. "background", "b", "legend_r".
