@@ -66,8 +66,15 @@ async function withGame(context, body, extraSetup) {
     // does not settle, so after it the board is still the first one.
     await oracle.first();
     await expectState(page, await oracle.send('settle'), 'first board');
+    // Once loaded, the page fetches nothing more, whatever is played (the
+    // browser fetches the tab's icon when it likes: that one is its own).
+    await page.waitForNetworkIdle({ idleTime: 250 });
+    const icon = await page.$eval('link[rel=icon]', (link) => link.href);
+    const fetched = [];
+    page.on('request', (request) => { if (request.url() !== icon) fetched.push(request.url()); });
     await body(page, oracle);
     assert.deepEqual(errors, [], 'console errors');
+    assert.deepEqual(fetched, [], 'requests after loading');
   } finally {
     oracle.close();
     await page.close();
@@ -307,6 +314,26 @@ const tests = {
       assert.deepEqual(after, [['Pts', removed.texts.Pts], ['SelPts', ''], ['SelPts', afterB.texts.SelPts]],
         'the removal ends, then the press is handled');
     }, watchSounds);
+  },
+
+  async 'sharp on a screen of twice the pixels: the canvas and the tiles at that ratio'(context) {
+    const { page, errors } = await openGame(context.browser, context.url, async (page) => {
+      await page.setViewport({ width: 901, height: 720, deviceScaleFactor: 2 });
+    });
+    try {
+      const shown = await page.evaluate(() => {
+        const canvas = document.querySelector('#main [data-control=dest] canvas');
+        return { width: canvas.width, height: canvas.height, cssWidth: canvas.getBoundingClientRect().width };
+      });
+      const dest = context.layout.main.controls.find((control) => control.name === 'dest');
+      assert.deepEqual(shown, { width: dest.width * 2, height: dest.height * 2, cssWidth: dest.width });
+      const tiles = await page.evaluate(() => performance.getEntriesByType('resource')
+        .map((entry) => entry.name.replace(/.*\//, '')).filter((name) => /^[bgry]h?(@2x)?\.png$/.test(name)));
+      assert.ok(tiles.length >= 8 && tiles.every((name) => name.includes('@2x')), `tiles fetched: ${tiles}`);
+      assert.deepEqual(errors, [], 'console errors');
+    } finally {
+      await page.close();
+    }
   },
 
   async 'the page looks like the desktop window for the same board'(context) {
