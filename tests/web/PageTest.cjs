@@ -254,6 +254,20 @@ const tests = {
       assert.ok(await page.evaluate(() => document.documentElement.classList.contains('custom-pointer')));
       await page.click('#frmAbout [data-control=Label3]');  // the version line leads nowhere
       assert.equal((await page.evaluate(() => window.opened)).length, 3);
+      // By keys: Tab goes round the window from OK, Enter or Space on a
+      // link follows it and leaves the window open.
+      await page.focus('#frmAbout [data-control=cmdOK]');
+      const stops = [];
+      for (let step = 0; step < 5; ++step) {
+        await page.keyboard.press('Tab');
+        stops.push(await page.evaluate(() => document.activeElement.dataset.control));
+        if (stops.at(-1) === 'Label5') await page.keyboard.press('Enter');
+        if (stops.at(-1) === 'Label7') await page.keyboard.press('Space');
+      }
+      assert.deepEqual(stops, ['Label5', 'Label4', 'Text1', 'Label7', 'cmdOK']);
+      assert.deepEqual((await page.evaluate(() => window.opened)).slice(3).map(([link]) => link),
+        [links.Label5, links.Label7]);
+      assert.notEqual(await page.$('#frmAbout'), null);
       await page.click('#frmAbout [data-control=cmdOK]');
       assert.equal(await page.$('#frmAbout'), null);
       await openAbout();

@@ -200,7 +200,14 @@ export class AboutWindow {
 
   keys(event) {
     const ok = this.dialog.querySelector('[data-control=cmdOK]');
-    if (event.key === 'Escape' || (event.key === 'Enter' && event.target.tagName !== 'BUTTON')) {
+    if (event.key === 'Tab') {
+      // Tab goes round the window's own controls, as in a window of its own.
+      const stops = [...this.dialog.querySelectorAll('.client [tabindex="0"], .client textarea, .client button')];
+      const at = stops.indexOf(document.activeElement);
+      const next = stops[(at + (event.shiftKey ? -1 : 1) + stops.length) % stops.length];
+      event.preventDefault();
+      next.focus();
+    } else if (event.key === 'Escape' || (event.key === 'Enter' && event.target.tagName !== 'BUTTON')) {
       event.preventDefault();
       this.close();
     } else if (event.altKey && event.key.toLowerCase() === ok.dataset.accessKey) {
