@@ -5,53 +5,12 @@
 
 #include <algorithm>
 #include <chrono>
-#include <iterator>
 #include <optional>
 #include <utility>
 
-#include "TestWav.h"
-#include "ui/sound/SdlSoundPlayer.h"
-#include "ui/sound/SoundConstants.h"
+#include "DiskCapture.h"
 
 namespace pelmora::soundtest {
-
-using Clock = std::chrono::steady_clock;
-
-// The disk driver grants the format asked for, so such a WAV reaches the file untouched.
-static_assert(sound::kRequestedSampleFormat == AUDIO_S16LSB && sound::kRequestedRate == 44100 &&
-              sound::kRequestedChannels == 2);
-constexpr int kFrameBytes = 4;
-
-class DiskPlaybackTest : public ::testing::Test {
-protected:
-    // A player writing into a capture file of its own.
-    SdlSoundPlayer& newPlayer() {
-        setenv("SDL_DISKAUDIOFILE", capture(++captures_).c_str(), 1);
-        return player_.emplace([this] { ++defaultSounds; });
-    }
-    // The frames that were not silence, read once the player is gone and has flushed its file.
-    Bytes heard() {
-        player_.reset();
-        std::ifstream file(capture(captures_), std::ios::binary);
-        const Bytes raw{std::istreambuf_iterator<char>(file), {}};
-        Bytes audible;
-        for (auto frame = raw.begin(); raw.end() - frame >= kFrameBytes; frame += kFrameBytes)
-            if (std::any_of(frame, frame + kFrameBytes, [](std::uint8_t b) { return b != 0; }))
-                audible.insert(audible.end(), frame, frame + kFrameBytes);
-        return audible;
-    }
-    std::filesystem::path capture(int n) const { return scratch.path / ("capture" + std::to_string(n) + ".raw"); }
-    auto wav(const std::string& name, const Bytes& samples, int rate = 44100, int channels = 2, int bits = 16) {
-        return writeFile(scratch.path / name, wavBytes(rate, channels, bits, samples));
-    }
-
-    ScratchFolder scratch;
-    int defaultSounds = 0;
-
-private:
-    int captures_ = 0;
-    std::optional<SdlSoundPlayer> player_;
-};
 
 TEST_F(DiskPlaybackTest, SoundsInTheDeviceFormatAreWrittenSampleForSampleAndReadAfreshAtEveryPlay) {
     const Bytes first = noZeroBytes(13230 * kFrameBytes, 1), second = noZeroBytes(4410 * kFrameBytes, 2);
@@ -98,6 +57,38 @@ TEST_F(DiskPlaybackTest, BrokenFilesPlayTheDefaultSoundOnceAndTheNextSoundStillP
         player.playAndWait(goodPath.string());
         EXPECT_EQ(defaultSounds, 1) << name;
         EXPECT_EQ(heard(), good) << name;
+    }
+}
+
+}  // namespace pelmora::soundtest
+
+namespace pelmora::soundtest {
+
+// The game's own sounds, beside this program as beside the game, reach the
+// device in full and exactly as SDL's own file reader and converter give them.
+TEST_F(DiskPlaybackTest, ShippedSoundsPlayInFullAsSdlDecodesThem) {
+    const auto folder = std::filesystem::read_symlink("/proc/self/exe").parent_path();
+    for (const char* name : {"clearbox.wav", "win.wav"}) {
+        const std::string path = (folder / name).string();
+        SDL_AudioSpec spec{};
+        Uint8* samples = nullptr;
+        Uint32 length = 0;
+        ASSERT_TRUE(SDL_LoadWAV(path.c_str(), &spec, &samples, &length)) << name;
+        SDL_AudioCVT convert{};
+        ASSERT_GE(SDL_BuildAudioCVT(&convert, spec.format, spec.channels, spec.freq, AUDIO_S16LSB, 2, 44100), 0);
+        Bytes expected(std::size_t{length} * convert.len_mult);
+        std::copy(samples, samples + length, expected.begin());
+        SDL_FreeWAV(samples);
+        convert.buf = expected.data();
+        convert.len = static_cast<int>(length);
+        ASSERT_EQ(SDL_ConvertAudio(&convert), 0);
+        expected.resize(static_cast<std::size_t>(convert.len_cvt));
+        ASSERT_EQ(expected.size(), std::size_t{length} / (SDL_AUDIO_BITSIZE(spec.format) / 8 * spec.channels) * kFrameBytes);
+
+        defaultSounds = 0;
+        newPlayer().playAndWait(path);
+        EXPECT_EQ(defaultSounds, 0) << name;
+        EXPECT_TRUE(heard() == audibleFrames(expected)) << name;
     }
 }
 

@@ -14,14 +14,21 @@ namespace pelmora::soundtest {
 
 using Bytes = std::vector<std::uint8_t>;
 
-// A PCM WAV file of little-endian samples, channels interleaved.
-inline Bytes wavBytes(int rate, int channels, int bits, const Bytes& samples) {
+// The 44-byte header of a PCM WAV file declaring `dataBytes` of samples,
+// whatever follows it. Any numbers go, however absurd.
+inline Bytes wavHeader(std::uint32_t rate, std::uint32_t channels, std::uint32_t bits, std::uint32_t dataBytes) {
     Bytes out;
     const auto put = [&](std::uint32_t v, int n) { for (; n > 0; --n, v >>= 8) out.push_back(std::uint8_t(v)); };
     const auto tag = [&](const char* text) { put(text[0] | text[1] << 8 | text[2] << 16 | text[3] << 24, 4); };
-    const int frameBytes = bits / 8 * channels;
-    tag("RIFF"), put(36 + samples.size(), 4), tag("WAVE"), tag("fmt "), put(16, 4), put(1, 2), put(channels, 2);
-    put(rate, 4), put(rate * frameBytes, 4), put(frameBytes, 2), put(bits, 2), tag("data"), put(samples.size(), 4);
+    const std::uint32_t frameBytes = bits / 8 * channels;
+    tag("RIFF"), put(36 + dataBytes, 4), tag("WAVE"), tag("fmt "), put(16, 4), put(1, 2), put(channels, 2);
+    put(rate, 4), put(rate * frameBytes, 4), put(frameBytes, 2), put(bits, 2), tag("data"), put(dataBytes, 4);
+    return out;
+}
+
+// A PCM WAV file of little-endian samples, channels interleaved.
+inline Bytes wavBytes(int rate, int channels, int bits, const Bytes& samples) {
+    Bytes out = wavHeader(rate, channels, bits, static_cast<std::uint32_t>(samples.size()));
     out.insert(out.end(), samples.begin(), samples.end());
     return out;
 }

@@ -5,6 +5,7 @@
 
 #include <chrono>
 #include <cstddef>
+#include <cstdint>
 
 namespace pelmora::sound {
 
@@ -15,13 +16,17 @@ struct AudioFormat {
 
     int bytesPerFrame() const { return SDL_AUDIO_BITSIZE(sampleFormat) / 8 * channels; }
 
-    // How long the given number of bytes in this format takes to play.
+    // How long the given number of bytes in this format takes to play. In
+    // 64 bits throughout, whole seconds apart, so no rate or size overflows.
     std::chrono::microseconds lengthOf(std::size_t bytes) const {
-        const int bytesPerSecond = bytesPerFrame() * rate;
+        const std::int64_t bytesPerSecond = std::int64_t{bytesPerFrame()} * rate;
         if (bytesPerSecond <= 0) {
             return std::chrono::microseconds{0};
         }
-        return std::chrono::microseconds{static_cast<long long>(bytes) * 1'000'000 / bytesPerSecond};
+        const auto total = static_cast<std::int64_t>(bytes);
+        const std::int64_t seconds = total / bytesPerSecond;
+        const std::int64_t rest = total % bytesPerSecond;
+        return std::chrono::microseconds{seconds * 1'000'000 + rest * 1'000'000 / bytesPerSecond};
     }
 
     bool operator==(const AudioFormat&) const = default;

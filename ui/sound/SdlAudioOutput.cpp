@@ -41,6 +41,9 @@ bool SdlAudioOutput::open() {
 
 bool SdlAudioOutput::tryOpen() {
     if (!subsystemStarted_) {
+        // Starting audio starts SDL's events too, which would otherwise take
+        // over SIGINT and SIGTERM and leave the game running when told to end.
+        SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
         subsystemStarted_ = SDL_InitSubSystem(SDL_INIT_AUDIO) == 0;
         if (!subsystemStarted_) {
             return false;
@@ -77,7 +80,8 @@ bool SdlAudioOutput::playOut(const WavClip& clip) {
     const auto bufferLength = format_.lengthOf(static_cast<std::size_t>(bufferFrames_) * format_.bytesPerFrame());
     const auto start = Clock::now();
     const auto grace = kDrainGrace + soundLength * kDrainGracePercentOfLength / 100;
-    const auto deadline = start + soundLength + 2 * bufferLength + grace;
+    const auto deadline = start + std::min<Clock::duration>(soundLength + 2 * bufferLength + grace,
+                                                            kLongestSound + kLongestOverrun);
 
     SDL_PauseAudioDevice(device_, 0);
     waitForEmptyQueue(deadline);

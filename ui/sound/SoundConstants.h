@@ -4,6 +4,7 @@
 #include <SDL_audio.h>
 
 #include <chrono>
+#include <cstdint>
 
 namespace pelmora::sound {
 
@@ -21,6 +22,20 @@ inline constexpr int kRequestedBufferFrames = 1024;
 // resampler's last few hundred input frames and its flush does not always
 // release them; this silence pushes them out.
 inline constexpr int kResamplerTailFrames = 1024;
+
+// The window waits for every sound, so none may hold it long: a longer sound
+// plays its first kLongestSound, and a play never waits more than that plus
+// kLongestOverrun for a device that stalls.
+inline constexpr std::chrono::seconds kLongestSound{5};
+inline constexpr std::chrono::milliseconds kLongestOverrun{300};
+// Whatever a file declares, no play reads more of it than this.
+inline constexpr std::uint64_t kMostBytesRead = 16 * 1024 * 1024;
+
+// What a sound file may declare and still reach SDL's converter, which is
+// not safe far outside the rates and channel counts real sounds use.
+inline constexpr std::uint32_t kLowestRate = 4'000;
+inline constexpr std::uint32_t kHighestRate = 384'000;
+inline constexpr std::uint16_t kMostChannels = 8;
 
 // Grace beyond the sound's own length before we stop waiting for a device
 // that no longer takes samples: a fixed part, plus a share of the length

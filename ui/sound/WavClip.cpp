@@ -7,6 +7,8 @@
 #include <utility>
 
 #include "ui/sound/SoundConstants.h"
+#include "ui/sound/SoundFile.h"
+#include "ui/sound/WavReader.h"
 
 namespace pelmora::sound {
 
@@ -46,10 +48,23 @@ WavClip::WavClip(AudioFormat format, std::vector<std::uint8_t> samples)
 }
 
 std::optional<WavClip> WavClip::load(const std::string& path) {
+    auto file = SoundFile::open(path);
+    if (!file) {
+        return std::nullopt;
+    }
+    const auto wavFile = readBoundedWav(*file);
+    return wavFile ? decode(*wavFile) : std::nullopt;
+}
+
+std::optional<WavClip> WavClip::decode(const std::vector<std::uint8_t>& wavFile) {
+    SDL_RWops* memory = SDL_RWFromConstMem(wavFile.data(), static_cast<int>(wavFile.size()));
+    if (memory == nullptr) {
+        return std::nullopt;
+    }
     SDL_AudioSpec spec{};
     Uint8* buffer = nullptr;
     Uint32 length = 0;
-    if (SDL_LoadWAV(path.c_str(), &spec, &buffer, &length) == nullptr) {
+    if (SDL_LoadWAV_RW(memory, 1, &spec, &buffer, &length) == nullptr) {  // 1: SDL closes `memory`
         return std::nullopt;
     }
     std::vector<std::uint8_t> samples(buffer, buffer + length);
