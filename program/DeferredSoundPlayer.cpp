@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "program/SoundModule.h"
+#include "ui/ProgramFolder.h"
 
 namespace pelmora {
 
@@ -36,8 +37,10 @@ void DeferredSoundPlayer::load() {
 }
 
 std::string soundModulePath() {
-    return QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString() + "/" +
-           PELMORA_SOUND_MODULE;
+    // As bytes: the folder's name need not be UTF-8.
+    std::string folder = programFolder();
+    if (folder.empty()) folder = QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString();
+    return folder + "/" + PELMORA_SOUND_MODULE;
 }
 
 }  // namespace pelmora

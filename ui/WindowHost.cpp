@@ -1,8 +1,10 @@
 #include "ui/WindowHost.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QMessageBox>
 
+#include "ui/ProgramFolder.h"
 #include "ui/sound/SoundPlayer.h"
 
 namespace pelmora {
@@ -18,7 +20,9 @@ void WindowHost::showMessage(const std::string& text, const std::string& title) 
 }
 
 std::string WindowHost::programFolder() const {
-    return QCoreApplication::applicationDirPath().toStdString();
+    // The file system's own bytes: a QString would lose a name that is not UTF-8.
+    const std::string folder = pelmora::programFolder();
+    return folder.empty() ? QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString() : folder;
 }
 
 }  // namespace pelmora

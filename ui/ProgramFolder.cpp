@@ -1,0 +1,25 @@
+#include "ui/ProgramFolder.h"
+
+#include <unistd.h>
+
+#include <vector>
+
+namespace pelmora {
+
+std::string programFolder() {
+    // Longer than any path Linux resolves (PATH_MAX is 4096).
+    std::vector<char> path(8192);
+    const ssize_t length = readlink("/proc/self/exe", path.data(), path.size());
+    if (length <= 0 || static_cast<std::size_t>(length) >= path.size()) {
+        return {};
+    }
+    std::string folder(path.data(), static_cast<std::size_t>(length));
+    const auto slash = folder.rfind('/');
+    if (slash == std::string::npos) {
+        return {};
+    }
+    folder.resize(slash == 0 ? 1 : slash);  // a program in / keeps its "/"
+    return folder;
+}
+
+}  // namespace pelmora
