@@ -2,11 +2,24 @@
 // state.
 #include <QApplication>
 
+#include <memory>
+
+#include "program/DisplayCheck.h"
 #include "program/GameProgram.h"
 #include "program/DeferredSoundPlayer.h"
 
+// Qt is told which display to use only by the environment; without one it
+// would abort, so the game looks first and says what is missing.
+std::unique_ptr<QApplication> startApplication(int& argc, char* argv[]) {
+    if (!pelmora::displayNamed()) {
+        pelmora::endForWantOfADisplay();
+    }
+    pelmora::DisplayFailureGuard displayMayFail;
+    return std::make_unique<QApplication>(argc, argv);
+}
+
 int main(int argc, char* argv[]) {
-    QApplication app(argc, argv);
+    const auto app = startApplication(argc, argv);
     QApplication::setApplicationName("Pelmora");
     QApplication::setDesktopFileName("pelmora");
 
