@@ -143,7 +143,8 @@ void AboutWindow::centreOnScreen() {
     const QScreen* screen = QGuiApplication::primaryScreen();
     if (screen == nullptr)
         return;
-    move(centredTopLeftPixels(screen->geometry(), frameGeometry().size()));
+    move(keptOnScreen(centredTopLeftPixels(screen->geometry(), frameGeometry().size()),
+                      screen->availableGeometry()));
 }
 
 void AboutWindow::showEvent(QShowEvent* event) {

@@ -1,5 +1,6 @@
 #include "about/Centring.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace pelmora::about {
@@ -13,6 +14,10 @@ QPointF centredTopLeft(const QRect& screen, const QSize& outerSize) {
 QPoint centredTopLeftPixels(const QRect& screen, const QSize& outerSize) {
     const QPointF exact = centredTopLeft(screen, outerSize);
     return QPoint(int(std::floor(exact.x())), int(std::floor(exact.y())));
+}
+
+QPoint keptOnScreen(const QPoint& topLeft, const QRect& available) {
+    return QPoint(std::max(topLeft.x(), available.left()), std::max(topLeft.y(), available.top()));
 }
 
 }  // namespace pelmora::about

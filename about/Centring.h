@@ -16,4 +16,9 @@ QPointF centredTopLeft(const QRect& screen, const QSize& outerSize);
 // system takes for a position.
 QPoint centredTopLeftPixels(const QRect& screen, const QSize& outerSize);
 
+// `topLeft` moved right and down just enough to lie inside `available` (the
+// screen less its panels), so a window larger than the screen keeps its
+// title bar where the player can reach it. Otherwise `topLeft` unchanged.
+QPoint keptOnScreen(const QPoint& topLeft, const QRect& available);
+
 }  // namespace pelmora::about

@@ -10,9 +10,12 @@
 
 #include "about/AboutLauncher.h"
 #include "about/AboutTexts.h"
+#include "about/Centring.h"
 
 using pelmora::about::AboutLauncher;
 using pelmora::about::AboutWindow;
+using pelmora::about::centredTopLeftPixels;
+using pelmora::about::keptOnScreen;
 
 namespace {
 
@@ -54,6 +57,20 @@ private slots:
         launcher_.closeWindow();
         opened_.clear();
         while (QApplication::overrideCursor()) QApplication::restoreOverrideCursor();
+    }
+
+    // Centred by its outer size; on a screen too short for it (640 x 480, a
+    // panel along the top), its title bar stays on the screen.
+    void centringKeepsTheTitleBarOnTheScreen() {
+        const QRect screen(0, 0, 640, 480), belowPanel(0, 28, 640, 452);
+        const QSize outer(373, 566);
+        const QPoint centred = centredTopLeftPixels(screen, outer);
+        QCOMPARE(centred, QPoint(133, -43));
+        QCOMPARE(keptOnScreen(centred, belowPanel), QPoint(133, 28));
+        QCOMPARE(keptOnScreen(centred, screen), QPoint(133, 0));
+        const QPoint fits = centredTopLeftPixels(QRect(0, 0, 1024, 768), outer);
+        QCOMPARE(keptOnScreen(fits, QRect(0, 28, 1024, 740)), fits);
+        QCOMPARE(keptOnScreen(QPoint(-7, 5), QRect(-1280, 0, 2560, 1024)), QPoint(-7, 5));  // a screen left of the first
     }
 
     void frameAndHowToPlayText() {

@@ -47,6 +47,9 @@ private slots:
         window.findChild<QAction*>("mnuaswitch")->trigger();
         QVERIFY(program.about().window() != nullptr);
         QVERIFY(QTest::qWaitForWindowExposed(program.about().window()));
+        // Too tall to centre: moved down until its title bar is on the screen.
+        QCOMPARE(program.about().window()->frameGeometry().topLeft().y(), screen->availableGeometry().top());
+        QVERIFY(program.about().window()->frameGeometry().left() >= screen->availableGeometry().left());
 
         QCOMPARE(window.size(), fixed);
         QCOMPARE(QApplication::activeModalWidget(), nullptr);  // no message of any kind
