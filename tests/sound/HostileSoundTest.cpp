@@ -10,6 +10,7 @@
 #include "DiskCapture.h"
 #include "HostileClips.h"
 #include "ui/sound/SoundFile.h"
+#include "ui/sound/WavClip.h"
 #include "ui/sound/WavReader.h"
 
 namespace pelmora::soundtest {
@@ -74,8 +75,9 @@ TEST_F(HostileSoundTest, WhatIsNotARegularFilePlaysTheDefaultSoundAtOnce) {
     }
 }
 
-// A valid ten-minute file and a 2 GB one, sparse: each plays its first five
-// seconds exactly, reads little more than those, and memory stays small.
+// A valid ten-minute file and a 2 GB one, sparse: each is cut to its first
+// five seconds exactly, reads little more than those, plays no more, and
+// memory stays small.
 TEST_F(HostileSoundTest, LongSoundsPlayTheirFirstSecondsOnly) {
     const Bytes firstSeconds = noZeroBytes(kLongestSoundBytes, 3);
     for (const auto& [name, bytes] : {std::pair<const char*, std::uint64_t>{"ten-minutes.wav", 600 * 44100ull * kFrameBytes},
@@ -85,13 +87,22 @@ TEST_F(HostileSoundTest, LongSoundsPlayTheirFirstSecondsOnly) {
             GTEST_SKIP() << "no room for " << name;
         }
         auto file = sound::SoundFile::open(path);
-        ASSERT_TRUE(file && sound::readBoundedWav(*file)) << name;
+        ASSERT_TRUE(file) << name;
+        const auto wavFile = sound::readBoundedWav(*file);
+        ASSERT_TRUE(wavFile) << name;
         EXPECT_LE(file->bytesRead(), 44 + kLongestSoundBytes + 8) << name;
+        const auto clip = sound::WavClip::decode(*wavFile);
+        EXPECT_TRUE(clip && clip->samples() == firstSeconds) << name;
 
+        // A device slower than its rate (a loaded machine) may be cut off
+        // before the end, never past it.
         defaultSounds = 0;
         newPlayer().playAndWait(path.string());
         EXPECT_EQ(defaultSounds, 0) << name;
-        EXPECT_TRUE(heard() == firstSeconds) << name;
+        const Bytes played = heard();
+        EXPECT_FALSE(played.empty()) << name;
+        EXPECT_LE(played.size(), firstSeconds.size()) << name;
+        EXPECT_TRUE(std::equal(played.begin(), played.end(), firstSeconds.begin())) << name;
         std::filesystem::remove(path);
     }
     if (kMemoryIsMeasurable) {
