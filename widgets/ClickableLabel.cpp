@@ -5,12 +5,18 @@
 #include <QStyleOptionFocusRect>
 #include <QStylePainter>
 
+#include "widgets/ClickableLabelAccessible.h"
+
 namespace pelmora {
 
 ClickableLabel::ClickableLabel(QWidget* parent) : ClickableLabel(QString(), parent) {}
 
-ClickableLabel::ClickableLabel(const QString& text, QWidget* parent) : QLabel(text, parent) {
+// The text comes after the label is a ClickableLabel, so that assistive
+// technology sees it as one.
+ClickableLabel::ClickableLabel(const QString& text, QWidget* parent) : QLabel(parent) {
+    ClickableLabelAccessible::install();
     setFocusPolicy(Qt::TabFocus);
+    setText(text);
 }
 
 void ClickableLabel::mousePressEvent(QMouseEvent* event) {

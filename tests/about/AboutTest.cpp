@@ -1,5 +1,6 @@
 // The About window opened through the Help command's launcher: its frame and
 // text, where it opens, how it closes, and the links it follows.
+#include <QAccessible>
 #include <QApplication>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -174,6 +175,25 @@ private slots:
         QVERIFY(window && window->isVisible());
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         QVERIFY(QTest::qWaitFor([&] { return window.isNull(); }));
+    }
+
+    // To assistive technology each link is a button named by its text whose
+    // press action follows it.
+    void linksArePressableButtons() {
+        AboutWindow* window = launch(launcher_);
+        QVERIFY(window);
+        QStringList names;
+        for (const char* name : {"Label5", "Label4", "Label7"}) {
+            QAccessibleInterface* link = QAccessible::queryAccessibleInterface(window->findChild<QLabel*>(name));
+            QCOMPARE(link->role(), QAccessible::Button);
+            names << link->text(QAccessible::Name);
+            QCOMPARE(link->actionInterface()->actionNames(), QStringList{QAccessibleActionInterface::pressAction()});
+            link->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        }
+        QCOMPARE(names, QStringList({"Pelmora", "http://www.pelmora-games.example/pelmora", "Contact us"}));
+        QTRY_COMPARE(opened_, QStringList({"mailto:support@pelmora-games.example",
+                                           "http://www.pelmora-games.example/pelmora",
+                                           "http://www.pelmora-games.example/"}));
     }
 
     void linkThatCannotBeOpenedChangesNothing() {
