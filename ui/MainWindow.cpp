@@ -64,7 +64,7 @@ void addPicture(QWidget* parent, const char* name, const QString& picture, Twips
 QIcon gameIcon() {
     QIcon icon;
     for (int size : {PELMORA_WINDOW_ICON_SIZES})
-        icon.addPixmap(readPicture(QStringLiteral(":/pelmora/icon-%1.ppm").arg(size), "ppm"));
+        icon.addPixmap(rawPicture(QStringLiteral(":/pelmora/icon-%1.raw").arg(size)));
     return icon;
 }
 

@@ -2,6 +2,10 @@
 
 #include <QImageReader>
 #include <QPainter>
+#include <QResource>
+#include <cstring>
+
+#include "ui/RawPictureFormat.h"
 
 namespace pelmora {
 namespace {
@@ -9,6 +13,27 @@ namespace {
 constexpr qreal kSharpRatio = 2.0;
 
 }  // namespace
+
+QPixmap rawPicture(const QString& path) {
+    const QResource resource(path);
+    if (!resource.isValid() || resource.compressionAlgorithm() != QResource::NoCompression ||
+        resource.size() < raw::kHeaderBytes)
+        return {};
+    std::uint32_t header[raw::kHeaderWords];
+    std::memcpy(header, resource.data(), raw::kHeaderBytes);
+    const std::uint32_t width = header[1], height = header[2];
+    if (header[0] != raw::kMagic || width == 0 || height == 0 || width > raw::kLargestSide ||
+        height > raw::kLargestSide ||
+        resource.size() != raw::kHeaderBytes + qint64(width) * height * raw::kBytesPerPixel)
+        return {};
+    const uchar* pixels = resource.data() + raw::kHeaderBytes;
+    // Wraps the program's read-only data; copied only if it is not aligned
+    // for 32-bit pixels.
+    QImage image(pixels, int(width), int(height), qsizetype(width) * raw::kBytesPerPixel,
+                 QImage::Format_RGB32);
+    if (reinterpret_cast<quintptr>(pixels) % alignof(std::uint32_t) != 0) image = image.copy();
+    return QPixmap::fromImage(std::move(image));
+}
 
 QPixmap readPicture(const QString& path, const char* format) {
     QImageReader reader(path, format);
@@ -30,7 +55,7 @@ const QPixmap& Picture::at(qreal devicePixelRatio) const {
         if (!sharp_.isNull()) return sharp_;
     }
     // The build compiles the plain pictures in raw too: no decoding at start.
-    if (normal_.isNull()) normal_ = readPicture(base + QStringLiteral(".ppm"), "ppm");
+    if (normal_.isNull()) normal_ = rawPicture(base + QStringLiteral(".raw"));
     return normal_;
 }
 
