@@ -60,7 +60,7 @@ async function openGame(browser, url, setup) {
   const page = await browser.newPage();
   const errors = [];
   page.on('console', (message) => {
-    if (message.type() === 'error' || message.type() === 'warning') errors.push(message.text());
+    if (['error', 'warn', 'warning'].includes(message.type())) errors.push(message.text());
   });
   page.on('pageerror', (error) => errors.push(error.message));
   page.on('requestfailed', (request) => errors.push(`request failed: ${request.url()}`));

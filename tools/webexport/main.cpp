@@ -137,8 +137,13 @@ int main(int argc, char* argv[]) {
         {"twipsPerPixel", kTwipsPerPixel},
         {"board", describeBoard()},
         {"sounds", QJsonArray{Game::kClearSound, Game::kWinSound}},
-        {"soundGraceMilliseconds", static_cast<int>(sound::kDrainGrace.count())},
-        {"soundGracePercentOfLength", sound::kDrainGracePercentOfLength},
+        {"sound", QJsonObject{
+            {"graceMilliseconds", static_cast<int>(sound::kDrainGrace.count())},
+            {"gracePercentOfLength", sound::kDrainGracePercentOfLength},
+            {"longestMilliseconds", static_cast<int>(std::chrono::milliseconds(sound::kLongestSound).count())},
+            {"overrunMilliseconds", static_cast<int>(sound::kLongestOverrun.count())},
+            {"mostBytes", static_cast<double>(sound::kMostBytesRead)},
+        }},
         {"main", describeMain(window)},
         {"about", describeAbout()},
     };

@@ -86,7 +86,7 @@ async function start() {
     root.replaceChildren();
     root.className = 'ended';
     root.textContent = `${layout.main.caption} has ended.`;
-    window.close();  // closes a tab the game was opened in by a script
+    if (window.opener) window.close();  // a tab a script opened may be closed by one
   };
   new MenuBar(window_.menuBar, layout.main.menus, layout.main.menuFont, layout.main.menuBarHeight, {
     mnuFileNew: events.reset,
@@ -104,10 +104,7 @@ async function start() {
     if (!event.repeat) events.levelUp();
   });
 
-  const sound = new SoundPlayer({
-    milliseconds: layout.soundGraceMilliseconds,
-    percentOfLength: layout.soundGracePercentOfLength,
-  });
+  const sound = new SoundPlayer(layout.sound);
   sound.preload(layout.sounds.map((name) => `${programFolder}/${name}`));
   const board = window_.board;
   const [loaded] = await Promise.all([modulePromise, board.loadTiles()]);

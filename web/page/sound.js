@@ -2,24 +2,33 @@
 // ended, and never later than the bound below; a sound that cannot be
 // played gives a short default beep instead.
 
-// No play holds the game longer than this, whatever the sound.
-const kLongestWaitMs = 5000;
 // The default sound: a short plain tone.
 const kBeepHz = 880;
 const kBeepSeconds = 0.12;
 const kBeepGain = 0.2;
 // Sounds are decoded at this rate; the output converts them to its own.
 const kDecodeRate = 44100;
-// Our sounds are short: a larger file is not one of them.
-const kLargestSoundBytes = 4 * 1024 * 1024;
 // How long to wait for the browser to start audio before giving up on it.
 const kStartAudioMs = 250;
 
-// A RIFF file of the WAVE type, as its first twelve bytes say.
+// A RIFF file of the WAVE type whose chunks lie within it, with a PCM or
+// floating-point format chunk and a data chunk: nothing else reaches the
+// browser's decoder.
 function isWave(data) {
   if (data.byteLength < 12) return false;
-  const text = (offset) => String.fromCharCode(...new Uint8Array(data, offset, 4));
-  return text(0) === 'RIFF' && text(8) === 'WAVE';
+  const bytes = new DataView(data);
+  const tag = (offset) => String.fromCharCode(...new Uint8Array(data, offset, 4));
+  if (tag(0) !== 'RIFF' || tag(8) !== 'WAVE') return false;
+  let format = false;
+  let samples = false;
+  for (let at = 12; at + 8 <= data.byteLength;) {
+    const size = bytes.getUint32(at + 4, true);
+    if (at + 8 + size > data.byteLength) return false;
+    if (tag(at) === 'fmt ') format = size >= 16 && [1, 3].includes(bytes.getUint16(at + 8, true));
+    if (tag(at) === 'data') samples = true;
+    at += 8 + size + (size % 2);  // chunks are padded to an even length
+  }
+  return format && samples;
 }
 
 function delay(ms) {
@@ -27,10 +36,12 @@ function delay(ms) {
 }
 
 export class SoundPlayer {
-  // `grace` says how long past a sound's own length to wait for its end:
-  // { milliseconds, percentOfLength }, as the desktop waits.
-  constructor(grace) {
-    this.grace = grace;
+  // `limits` are the desktop's: how long past a sound's own length to wait
+  // for its end (graceMilliseconds, gracePercentOfLength), the longest part
+  // of a sound that plays (longestMilliseconds), how much longer a play may
+  // wait at most (overrunMilliseconds), the largest file read (mostBytes).
+  constructor(limits) {
+    this.limits = limits;
     this.buffers = new Map();  // absolute address -> decoded sound, or its promise
     this.AudioContext = window.AudioContext || window.webkitAudioContext;
     this.context = null;
@@ -56,7 +67,7 @@ export class SoundPlayer {
       const response = await fetch(url);
       if (!response.ok || !this.AudioContext) return null;
       const data = await response.arrayBuffer();
-      if (data.byteLength > kLargestSoundBytes || !isWave(data)) throw new Error('not a short WAV file');
+      if (data.byteLength > this.limits.mostBytes || !isWave(data)) throw new Error('not a short WAV file');
       // Decoded offline: no audio output is needed, nor a gesture.
       const decoder = new OfflineAudioContext(1, 1, kDecodeRate);
       return await decoder.decodeAudioData(data);
@@ -73,11 +84,14 @@ export class SoundPlayer {
     const source = this.context.createBufferSource();
     source.buffer = buffer;
     source.connect(this.context.destination);
-    const lengthMs = buffer.duration * 1000;
-    const boundMs = Math.min(kLongestWaitMs,
-      lengthMs * (1 + this.grace.percentOfLength / 100) + this.grace.milliseconds);
+    // A longer sound plays its first part only, and no play waits longer
+    // than that part and the overrun, as on the desktop.
+    const limits = this.limits;
+    const lengthMs = Math.min(buffer.duration * 1000, limits.longestMilliseconds);
+    const boundMs = Math.min(limits.longestMilliseconds + limits.overrunMilliseconds,
+      lengthMs * (1 + limits.gracePercentOfLength / 100) + limits.graceMilliseconds);
     const ended = new Promise((resolve) => { source.onended = resolve; });
-    source.start();
+    source.start(0, 0, lengthMs / 1000);
     await Promise.race([ended, delay(boundMs)]);
     source.onended = null;
     try { source.stop(); } catch (error) { /* already ended */ }
