@@ -6,102 +6,10 @@
 const assert = require('assert/strict');
 const fs = require('fs');
 const path = require('path');
-const { serve, launch, openGame } = require('./browser.cjs');
-const { Oracle, kTextNames } = require('./oracle.cjs');
-const { kState, kSecond, kMonth, holdStill, readState, expectState, cellPoint, desktopScene } =
-  require('./scenes.cjs');
+const { openGame } = require('./browser.cjs');
+const { withGame, runTests } = require('./harness.cjs');
+const { readState, expectState, cellPoint, desktopScene } = require('./scenes.cjs');
 const { compareLayout } = require('./compare.cjs');
-
-const [webDir, transcriptProgram] = process.argv.slice(2);
-
-// How long a WAV file plays: its data chunk over its byte rate.
-function wavMilliseconds(file) {
-  const data = fs.readFileSync(file);
-  const byteRate = data.readUInt32LE(28);
-  for (let at = 12; at + 8 <= data.length; at += 8 + data.readUInt32LE(at + 4)) {
-    if (data.toString('latin1', at, at + 4) === 'data') return (data.readUInt32LE(at + 4) / byteRate) * 1000;
-  }
-  throw new Error(`${file} has no data chunk`);
-}
-
-// Notes when each sound starts and ends, on the page's own clock.
-async function watchSounds(page) {
-  await page.evaluateOnNewDocument(() => {
-    window.watched = [];
-    // Heard first when a sound ends, before the page's own handler.
-    const create = AudioContext.prototype.createBufferSource;
-    AudioContext.prototype.createBufferSource = function (...args) {
-      const source = create.apply(this, args);
-      source.addEventListener('ended', () => window.watched.push({ what: 'ended', at: performance.now() }));
-      return source;
-    };
-    const start = AudioBufferSourceNode.prototype.start;
-    AudioBufferSourceNode.prototype.start = function (...args) {
-      window.watched.push({ what: 'sound', length: this.buffer.duration * 1000, at: performance.now() });
-      return start.apply(this, args);
-    };
-  });
-}
-
-// Notes when the points and the selection value change, on the same clock.
-async function watchLabels(page) {
-  await page.evaluate(() => {
-    for (const name of ['Pts', 'SelPts']) {
-      const label = document.querySelector(`#main [data-control=${name}]`);
-      new MutationObserver(() => window.watched.push({ what: name, text: label.textContent, at: performance.now() }))
-        .observe(label, { childList: true, characterData: true, subtree: true });
-    }
-  });
-}
-
-// A mono 16-bit WAV of silence, `milliseconds` long.
-function silentWav(milliseconds) {
-  const rate = 8000;
-  const dataBytes = Math.round(rate * milliseconds / 1000) * 2;
-  const header = Buffer.alloc(44);
-  header.write('RIFF', 0);
-  header.writeUInt32LE(36 + dataBytes, 4);
-  header.write('WAVEfmt ', 8);
-  header.writeUInt32LE(16, 16);
-  header.writeUInt16LE(1, 20);  // PCM
-  header.writeUInt16LE(1, 22);  // one channel
-  header.writeUInt32LE(rate, 24);
-  header.writeUInt32LE(rate * 2, 28);
-  header.writeUInt16LE(2, 32);
-  header.writeUInt16LE(16, 34);
-  header.write('data', 36);
-  header.writeUInt32LE(dataBytes, 40);
-  return Buffer.concat([header, Buffer.alloc(dataBytes)]);
-}
-
-// `allowed` lists console messages the test expects.
-async function withGame(context, body, extraSetup, allowed = []) {
-  const oracle = new Oracle(transcriptProgram, kState, kSecond, kMonth);
-  const setup = async (page) => {
-    await holdStill(page);
-    if (extraSetup) await extraSetup(page);
-  };
-  const { page, errors } = await openGame(context.browser, context.url, setup);
-  try {
-    // The first tick may come before the page is first read: a full board
-    // does not settle, so after it the board is still the first one.
-    await oracle.first();
-    await expectState(page, await oracle.send('settle'), 'first board');
-    // Once loaded, the page fetches nothing more, whatever is played (the
-    // browser fetches the tab's icon when it likes: that one is its own).
-    await page.waitForNetworkIdle({ idleTime: 250 });
-    const icon = await page.$eval('link[rel=icon]', (link) => link.href);
-    const fetched = [];
-    page.on('request', (request) => { if (request.url() !== icon) fetched.push(request.url()); });
-    await body(page, oracle);
-    assert.deepEqual(errors.filter((error) => !allowed.some((pattern) => pattern.test(error))), [],
-      'console errors');
-    assert.deepEqual(fetched, [], 'requests after loading');
-  } finally {
-    oracle.close();
-    await page.close();
-  }
-}
 
 const tests = {
   async 'load: the first board, labels and menus as the desktop has them'(context) {
@@ -305,53 +213,6 @@ const tests = {
     });
   },
 
-  async 'a sound holds the game: its handler ends after it, a press meanwhile comes next'(context) {
-    await withGame(context, async (page, oracle) => {
-      const a = await oracle.biggestGroup();
-      const aPoint = await cellPoint(page, context.layout, a);
-      const selected = await oracle.send(`press ${aPoint.x} ${aPoint.y}`);
-      const removed = await oracle.send(`press ${aPoint.x} ${aPoint.y}`);
-      // B: a group left of A's columns, which neither the removal nor the
-      // ticks that follow it touch, whenever they come.
-      const g = context.layout.board;
-      const selectedColumns = [...selected.board].flatMap((code, index) =>
-        ('BGRY'.includes(code) ? [index % g.columns] : []));
-      const farthest = Math.min(...selectedColumns) - 2;
-      let b = null;
-      let afterB = null;
-      for (let index = 0; index < removed.board.length && !b; ++index) {
-        const cell = { row: Math.floor(index / g.columns), column: index % g.columns };
-        if (cell.column > farthest || !'bgry'.includes(afterB?.board[index] ?? removed.board[index])) continue;
-        const point = await cellPoint(page, context.layout, cell);
-        afterB = await oracle.send(`press ${point.x} ${point.y}`);
-        const group = [...afterB.board].flatMap((code, at) => ('BGRY'.includes(code) ? [at % g.columns] : []));
-        if (group.length > 0 && Math.max(...group) <= farthest) b = point;
-      }
-      assert.ok(b, 'a group to the left of the removed one');
-
-      await watchLabels(page);
-      await page.mouse.click(aPoint.pageX, aPoint.pageY);
-      await expectState(page, selected, 'selection');
-      await page.mouse.click(aPoint.pageX, aPoint.pageY);
-      await page.mouse.click(b.pageX, b.pageY);
-      await expectState(page, await oracle.send('settle'), 'after the removal and the press');
-
-      const watched = await page.evaluate(() => window.watched);
-      const sound = watched.find((entry) => entry.what === 'sound');
-      const ended = watched.find((entry) => entry.what === 'ended');
-      assert.ok(sound && ended, `the removal's sound played: ${JSON.stringify(watched)}`);
-      const clearSound = wavMilliseconds(path.join(webDir, context.layout.sounds[0]));
-      assert.ok(Math.abs(sound.length - clearSound) < 1, `the removal's own sound: ${sound.length} ms`);
-      assert.ok(ended.at - sound.at >= sound.length * 0.9, 'the sound played to its end');
-      const changes = watched.filter((entry) => entry.what === 'Pts' || entry.what === 'SelPts');
-      const during = changes.filter((entry) => entry.at > sound.at && entry.at < ended.at);
-      assert.deepEqual(during, [], `nothing is shown while the sound plays: ${JSON.stringify(watched)}`);
-      const after = changes.filter((entry) => entry.at >= ended.at).map((entry) => [entry.what, entry.text]);
-      assert.deepEqual(after, [['Pts', removed.texts.Pts], ['SelPts', ''], ['SelPts', afterB.texts.SelPts]],
-        'the removal ends, then the press is handled');
-    }, watchSounds);
-  },
-
   async 'sharp on a screen of twice the pixels: the canvas and the tiles at that ratio'(context) {
     const { page, errors } = await openGame(context.browser, context.url, async (page) => {
       await page.setViewport({ width: 901, height: 720, deviceScaleFactor: 2 });
@@ -372,76 +233,12 @@ const tests = {
     }
   },
 
-  async 'a sound too long plays its first five seconds; a broken one gives the short default sound'(context) {
-    const os = require('os');
-    const copy = fs.mkdtempSync(path.join(os.tmpdir(), 'pelmora-web-'));
-    fs.cpSync(webDir, copy, { recursive: true });
-    const [clearSound] = context.layout.sounds;
-    const longest = context.layout.sound.longestMilliseconds;
-    const bound = longest + context.layout.sound.overrunMilliseconds;
-    try {
-      for (const [what, data, heardMs] of [
-        ['too long', silentWav(longest * 1.6), longest],
-        ['broken', Buffer.from('RIFF\0\0\0\0WAVEnot a sound at all'), null],
-      ]) {
-        fs.writeFileSync(path.join(copy, clearSound), data);
-        const server = await serve(copy);
-        try {
-          await withGame({ ...context, url: server.url }, async (page, oracle) => {
-            await watchLabels(page);
-            const at = await cellPoint(page, context.layout, await oracle.biggestGroup());
-            await page.mouse.click(at.pageX, at.pageY);
-            await page.mouse.click(at.pageX, at.pageY);
-            await oracle.send(`press ${at.x} ${at.y}`);
-            await oracle.send(`press ${at.x} ${at.y}`);
-            await expectState(page, await oracle.send('settle'), `removal with a sound ${what}`);
-            const watched = await page.evaluate(() => window.watched);
-            const sound = watched.find((entry) => entry.what === 'sound');
-            const points = watched.find((entry) => entry.what === 'Pts' && entry.at > sound.at);
-            const held = points.at - sound.at;
-            if (heardMs === null) {
-              assert.ok(sound.length < 500, `${what}: the default sound, not ${sound.length} ms`);
-            } else {
-              assert.ok(held >= heardMs * 0.9 && held <= bound + 250, `${what}: held ${held} ms`);
-            }
-          }, watchSounds, [/left out: not a short WAV file/]);
-        } finally {
-          await server.close();
-        }
-      }
-    } finally {
-      fs.rmSync(copy, { recursive: true, force: true });
-    }
-  },
-
   async 'the page looks like the desktop window for the same board'(context) {
-    const shot = await desktopScene(context.browser, context.url, context.layout, transcriptProgram);
+    const shot = await desktopScene(context.browser, context.url, context.layout, context.program);
     const desktop = fs.readFileSync(path.join(__dirname, '../../docs/screenshot.png'));
     const result = await compareLayout(context.browser, desktop, shot);
     assert.deepEqual(result.failedBlocks, [], `blocks that differ (largest share ${result.worst})`);
   },
 };
 
-async function main() {
-  const layout = require(path.resolve(webDir, 'layout.json'));
-  const server = await serve(webDir);
-  const browser = await launch();
-  let failed = 0;
-  try {
-    for (const [name, test] of Object.entries(tests)) {
-      try {
-        await test({ browser, url: server.url, layout });
-        console.log(`ok - ${name}`);
-      } catch (error) {
-        ++failed;
-        console.log(`FAIL - ${name}\n${error.stack}`);
-      }
-    }
-  } finally {
-    await browser.close();
-    await server.close();
-  }
-  process.exitCode = failed ? 1 : 0;
-}
-
-main();
+runTests(tests);
