@@ -1,18 +1,17 @@
 #include "game/Board.h"
 
-#include <algorithm>
-
-#include "game/CellBlocks.h"
-
 namespace pelmora {
 
-void Board::clear(char fill) {
-    std::fill_n(cells_.begin(), kCells, fill);  // the padding stays zero
-}
-
 ColourCounts Board::countNormalBoxes() const {
-    return {countInBlocks(*this, code::kBlue), countInBlocks(*this, code::kGreen),
-            countInBlocks(*this, code::kRed), countInBlocks(*this, code::kYellow)};
+    // One pass, each count a sum of comparisons: no branch per cell.
+    ColourCounts counts;
+    for (char cell : cells_) {
+        counts.blue += cell == code::kBlue;
+        counts.green += cell == code::kGreen;
+        counts.red += cell == code::kRed;
+        counts.yellow += cell == code::kYellow;
+    }
+    return counts;
 }
 
 }  // namespace pelmora

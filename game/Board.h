@@ -16,19 +16,31 @@ inline constexpr char kBlue = 'b';
 inline constexpr char kGreen = 'g';
 inline constexpr char kRed = 'r';
 inline constexpr char kYellow = 'y';
+inline constexpr char kSelectedBlue = 'B';
+inline constexpr char kSelectedGreen = 'G';
+inline constexpr char kSelectedRed = 'R';
+inline constexpr char kSelectedYellow = 'Y';
 inline constexpr char kEmpty = 'X';
 inline constexpr char kNoCode = '\0';
 }  // namespace code
 
-// b, g, r, y
+// The colours in their fixed order; a new board maps its draws onto it.
+inline constexpr std::array<char, 4> kColoursInOrder = {code::kBlue, code::kGreen, code::kRed,
+                                                        code::kYellow};
+
 constexpr bool isNormalBox(char cell) {
     return cell == code::kBlue || cell == code::kGreen || cell == code::kRed ||
            cell == code::kYellow;
 }
-// B, G, R, Y
-constexpr bool isSelectedBox(char cell) {
-    return cell == 'B' || cell == 'G' || cell == 'R' || cell == 'Y';
+// 1 for a selected code, else 0. A sum of comparisons rather than a chain of
+// ||, which the compiler turns into a bit test: whole-board loops over this
+// sum vectorise.
+constexpr int selectedFlag(char cell) {
+    return (cell == code::kSelectedBlue) + (cell == code::kSelectedGreen) +
+           (cell == code::kSelectedRed) + (cell == code::kSelectedYellow);
 }
+constexpr bool isSelectedBox(char cell) { return selectedFlag(cell) != 0; }
+// The selected form of a colour is its upper-case letter.
 constexpr char selectedFormOf(char normalBox) { return static_cast<char>(normalBox - 'a' + 'A'); }
 constexpr char normalFormOf(char selectedBox) { return static_cast<char>(selectedBox - 'A' + 'a'); }
 
@@ -49,26 +61,19 @@ public:
     char at(int row, int column) const { return cells_[row * kColumns + column]; }
 
     // All cells, row by row, for scans whose order does not matter.
-    std::span<char, kCells> cells() { return std::span<char, kCells>(cells_.data(), kCells); }
-    std::span<const char, kCells> cells() const {
-        return std::span<const char, kCells>(cells_.data(), kCells);
-    }
-    // The cells followed by zero bytes up to a whole number of 16-byte
-    // blocks, for scans that look at many cells at once.
-    static constexpr int kStoredCells = (kCells + 15) / 16 * 16;
-    const char* storage() const { return cells_.data(); }
-    char* storage() { return cells_.data(); }
+    std::span<char, kCells> cells() { return cells_; }
+    std::span<const char, kCells> cells() const { return cells_; }
     static bool contains(int row, int column) {
         return row >= 0 && row < kRows && column >= 0 && column < kColumns;
     }
 
-    void clear(char fill);
+    void clear(char fill) { cells_.fill(fill); }
     // Counts the normal boxes only: selected codes are not counted.
     ColourCounts countNormalBoxes() const;
     bool operator==(const Board&) const = default;
 
 private:
-    alignas(16) std::array<char, kStoredCells> cells_{};
+    std::array<char, kCells> cells_;
 };
 
 }  // namespace pelmora

@@ -14,9 +14,6 @@ namespace {
 
 constexpr const char* kNextLevelPrefix = "NEXT LEVEL: ";
 
-// New boards map a draw of 1..40 to colours in this order.
-constexpr char kDealColours[] = {code::kBlue, code::kGreen, code::kRed, code::kYellow};
-
 }  // namespace
 
 Game::Game(Host& host, RandomSource& random, const Position& position)
@@ -40,7 +37,8 @@ void Game::dest_MouseDown(std::int16_t /*button*/, std::int16_t /*shift*/, float
         const int column = cell->column;
         // Each test reads the cell afresh: after a removal the cell holds
         // whatever has fallen or slid into it, and the press goes on with that.
-        for (char selected : {'R', 'G', 'B', 'Y'})
+        for (char selected : {code::kSelectedRed, code::kSelectedGreen, code::kSelectedBlue,
+                              code::kSelectedYellow})
             if (board_.at(row, column) == selected) RemoveSelection();
         for (char normal : {code::kYellow, code::kRed, code::kGreen, code::kBlue}) {
             if (board_.at(row, column) != normal) continue;
@@ -86,7 +84,7 @@ void Game::mnuFileNew_Click() {
     setPoints(points_ - resetCost(resets_));
     ++resets_;
     ClearSelection();
-    dealAgain(board_, random_);
+    reshuffle(board_, random_);
     writeBoxCounts();
     // No redraw: the next tick settles and draws the new board.
     reportTexts();
@@ -98,7 +96,8 @@ void Game::NewBoard() {
             int draw = 0;
             for (int i = 0; i < kDealDrawsPerCell; ++i)
                 draw = random_.RandomInt(kDealDrawLow, kDealDrawHigh);
-            board_.at(row, column) = kDealColours[(draw - 1) % 4];
+            const auto place = static_cast<std::size_t>(draw - kDealDrawLow) % kColoursInOrder.size();
+            board_.at(row, column) = kColoursInOrder[place];
         }
     }
     writeBoxCounts();
@@ -124,7 +123,7 @@ void Game::UpdateSelectionValue() {
     selValue_ = value;
 }
 
-void Game::ClearSelection() { clearSelection(board_); }
+void Game::ClearSelection() { unselectAll(board_); }
 
 void Game::RemoveSelection() {
     emptySelected(board_);

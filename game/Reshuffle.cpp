@@ -25,7 +25,7 @@ int& poolCountOf(ColourCounts& pool, char colour) {
 
 }  // namespace
 
-void dealAgain(Board& board, RandomSource& random) {
+void reshuffle(Board& board, RandomSource& random) {
     ColourCounts pool = board.countNormalBoxes();
     for (int row = 0; row < kRows; ++row) {
         for (int column = 0; column < kColumns; ++column) {

@@ -12,6 +12,6 @@ namespace pelmora {
 // takes the first colour of that order left in the pool, or becomes empty
 // once the pool is spent. k = 4..10 leaves the cell as it is. Expects no
 // selected cells. Never leaves fewer boxes than it found.
-void dealAgain(Board& board, RandomSource& random);
+void reshuffle(Board& board, RandomSource& random);
 
 }  // namespace pelmora

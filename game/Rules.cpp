@@ -12,12 +12,12 @@ std::optional<double> nextLevelThreshold(double level) {
     // The tiers are tested in this order; the factor falls but the total
     // still rises from level to level.
     double factor = 0;
-    if (level < 3) {
-        factor = 50000;
-    } else if (level > 2 && level < 5) {
-        factor = 40000;
-    } else if (level > 4 && level < 10) {
-        factor = 35000;
+    if (level < kSecondTierFrom) {
+        factor = kFirstTierFactor;
+    } else if (level > kSecondTierFrom - 1 && level < kThirdTierFrom) {
+        factor = kSecondTierFactor;
+    } else if (level > kThirdTierFrom - 1 && level < kTopLevel) {
+        factor = kThirdTierFactor;
     } else {
         return std::nullopt;
     }

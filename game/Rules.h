@@ -21,8 +21,15 @@ inline constexpr std::int64_t kPointsPerBoxSquared = 500;
 inline constexpr std::int64_t kFirstResetCost = 15000;
 inline constexpr std::int64_t kResetCostStep = 20000;
 
-// From this level on there is no next level.
+// Points needed to leave level L: (L + 1)^2 times the factor of L's tier.
+// Below level 3 the factor is 50000, below level 5 40000, below the top
+// level 35000; from the top level on there is no next level.
+inline constexpr int kSecondTierFrom = 3;
+inline constexpr int kThirdTierFrom = 5;
 inline constexpr int kTopLevel = 10;
+inline constexpr double kFirstTierFactor = 50000;
+inline constexpr double kSecondTierFactor = 40000;
+inline constexpr double kThirdTierFactor = 35000;
 
 // Timer period of the settling tick, in milliseconds.
 inline constexpr int kTickMilliseconds = 100;

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <ctime>
 #include <map>
 #include <vector>
 
@@ -55,6 +56,25 @@ TEST(RandomIntTest, RoundsHalvesToEvenDrawsAgainOutsideTheRangeAndReseedsOnce) {
         EXPECT_EQ(generator.reseeds, 1) << c.low << ", " << c.high << ", " << c.u[0];  // once a call
         EXPECT_EQ(generator.lastReseed, 37 + 11);  // second + month
     }
+}
+
+// The system clock reads the local time as the C library gives it: month
+// 1 to 12, second 0 to 60. Read between two readings of the C library, in
+// case the second turns over in between.
+TEST(SystemClockTest, ReadsTheLocalTimeOfTheCLibrary) {
+    const auto local = [] {
+        const std::time_t now = std::time(nullptr);
+        std::tm fields{};
+        localtime_r(&now, &fields);
+        return fields;
+    };
+    SystemLocalClock clock;
+    const std::tm before = local();
+    const int second = clock.second();
+    const int month = clock.month();
+    const std::tm after = local();
+    EXPECT_TRUE(month == before.tm_mon + 1 || month == after.tm_mon + 1) << month;
+    EXPECT_TRUE(second == before.tm_sec || second == after.tm_sec) << second;
 }
 
 using NewBoardTest = GameTest;
