@@ -3,6 +3,9 @@ BUILD ?= build
 BUILD_TYPE ?= Release
 PREFIX ?= /usr/local
 CMAKE_FLAGS ?=
+# What a target turns on in the build folder's configuration; it stays on
+# there. A plain `make build` builds the game alone.
+OPTION_FLAGS =
 
 .PHONY: all deps configure build run test bench screenshot assets install deb check-install clean \
 	web web-run web-screenshot web-test-deps
@@ -14,7 +17,7 @@ deps:
 
 configure: deps
 	@cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DCMAKE_INSTALL_PREFIX=$(PREFIX) \
-		-DPELMORA_WEB_TESTS=ON $(CMAKE_FLAGS) >/dev/null
+		$(OPTION_FLAGS) $(CMAKE_FLAGS) >/dev/null
 
 build: configure
 	@cmake --build $(BUILD)
@@ -22,13 +25,16 @@ build: configure
 run: build
 	$(BUILD)/bin/pelmora
 
+test: OPTION_FLAGS = -DBUILD_TESTING=ON -DPELMORA_WEB_TESTS=ON
 test: build web web-test-deps
 	cd $(BUILD) && ctest --output-on-failure
 
+bench: OPTION_FLAGS = -DPELMORA_BENCH=ON
 bench: build web web-test-deps
 	./tools/bench.sh $(BUILD)
 	./tools/web/bench.sh $(BUILD)
 
+screenshot: OPTION_FLAGS = -DPELMORA_SCREENSHOT=ON
 screenshot: build
 	./tools/screenshot.sh $(BUILD) docs/screenshot.png
 

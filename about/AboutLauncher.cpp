@@ -2,22 +2,22 @@
 
 namespace pelmora::about {
 
-AboutLauncher::AboutLauncher(LinkOpener openLink) : m_openLink(std::move(openLink)) {}
+AboutLauncher::AboutLauncher(LinkOpener openLink) : openLink_(std::move(openLink)) {}
 
 void AboutLauncher::show() {
-    if (m_window.isNull()) {
-        m_window = new AboutWindow(m_openLink);
-        m_window->show();
+    if (window_.isNull()) {
+        window_ = new AboutWindow(openLink_);
+        window_->show();
         return;
     }
     // Already open, perhaps behind the main window: bring it forward.
-    m_window->show();
-    m_window->raise();
-    m_window->activateWindow();
+    window_->show();
+    window_->raise();
+    window_->activateWindow();
 }
 
-AboutWindow* AboutLauncher::window() const { return m_window.data(); }
+AboutWindow* AboutLauncher::window() const { return window_.data(); }
 
-void AboutLauncher::closeWindow() { delete m_window.data(); }
+void AboutLauncher::closeWindow() { delete window_.data(); }
 
 }  // namespace pelmora::about

@@ -26,8 +26,8 @@ public:
     void closeWindow();
 
 private:
-    LinkOpener m_openLink;
-    QPointer<AboutWindow> m_window;
+    LinkOpener openLink_;
+    QPointer<AboutWindow> window_;
 };
 
 }  // namespace pelmora::about

@@ -13,19 +13,28 @@
 namespace pelmora {
 namespace {
 
+// The button and modifier codes the rules take with a press.
+constexpr std::int16_t kLeftButton = 1;
+constexpr std::int16_t kRightButton = 2;
+constexpr std::int16_t kMiddleButton = 4;
+constexpr std::int16_t kNoButton = 0;
+constexpr std::int16_t kShiftKey = 1;
+constexpr std::int16_t kCtrlKey = 2;
+constexpr std::int16_t kAltKey = 4;
+
 std::int16_t buttonCode(Qt::MouseButton button) {
     switch (button) {
-        case Qt::LeftButton: return 1;
-        case Qt::RightButton: return 2;
-        case Qt::MiddleButton: return 4;
-        default: return 0;
+        case Qt::LeftButton: return kLeftButton;
+        case Qt::RightButton: return kRightButton;
+        case Qt::MiddleButton: return kMiddleButton;
+        default: return kNoButton;
     }
 }
 
 std::int16_t shiftCode(Qt::KeyboardModifiers modifiers) {
-    return static_cast<std::int16_t>((modifiers & Qt::ShiftModifier ? 1 : 0) |
-                                     (modifiers & Qt::ControlModifier ? 2 : 0) |
-                                     (modifiers & Qt::AltModifier ? 4 : 0));
+    return static_cast<std::int16_t>((modifiers & Qt::ShiftModifier ? kShiftKey : 0) |
+                                     (modifiers & Qt::ControlModifier ? kCtrlKey : 0) |
+                                     (modifiers & Qt::AltModifier ? kAltKey : 0));
 }
 
 // The cursor's outline, from the cell's edge inwards, in device pixels per

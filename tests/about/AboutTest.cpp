@@ -146,7 +146,7 @@ private slots:
         QCOMPARE(opened_, QStringList({"http://www.pelmora-games.example/pelmora",
                                        "mailto:support@pelmora-games.example",
                                        "http://www.pelmora-games.example/"}));
-        QTest::qWait(50);
+        QCoreApplication::processEvents();  // anything the clicks left queued
         QVERIFY(QApplication::overrideCursor());
         QCOMPARE(QApplication::overrideCursor()->shape(), Qt::ArrowCursor);
         QApplication::restoreOverrideCursor();
@@ -204,7 +204,7 @@ private slots:
         const QRect place = window->frameGeometry();
         for (const char* name : {"Label4", "Label5", "Label7"})
             QTest::mouseClick(window->findChild<QLabel*>(name), Qt::LeftButton);
-        QTest::qWait(50);
+        QCoreApplication::processEvents();  // anything the clicks left queued
         QCOMPARE(visibleState(*window), before);
         QCOMPARE(window->frameGeometry(), place);
         QVERIFY(QApplication::activeModalWidget() == nullptr);

@@ -1,7 +1,7 @@
 // The play test: a random player on the real window, offscreen, with every
 // event checked at once; and a short scripted game that ends with Quit.
-//   pelmora_play_test [--seed N] [--events N]     random play
-//   pelmora_play_test --scripted [--real-sound]   the scripted game
+//   play_tests [--seed N] [--events N]     random play
+//   play_tests --scripted [--real-sound]   the scripted game
 // PELMORA_PLAY_EVENT_PERCENT scales --events down; PELMORA_PLAY_STALL_SECONDS
 // (default 60) is how long one event may take before the run is called hung.
 #pragma once

@@ -167,7 +167,8 @@ std::pair<float, float> Player::pickPoint(bool wild) {
 std::string Player::randomEvent() {
     const int roll = below(10000);
     if (roll < 4500) {
-        const auto [x, y] = pickPoint(true);
+        const std::pair<float, float> point = pickPoint(true);
+        const float x = point.first, y = point.second;
         // The rules take any button and shift codes, even ones no mouse sends.
         const auto code = [this](int usual) {
             return std::int16_t(below(5) ? usual : int(random_() & 0xffff) - 32768);

@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "tests/window/WindowRun.h"
+#include "ui/Pictures.h"
 #include "ui/TileHolder.h"
 
 using namespace pelmora;
@@ -156,6 +157,22 @@ private slots:
         QCOMPARE(run.texts({"lvl", "Pts", "NEXTLEVEL"}), QStringList({"2", "4140500", "NEXT LEVEL: 200000"}));
         run.tick();
         QCOMPARE(run.label("NEXTLEVEL")->text(), QString("NEXT LEVEL: 450000"));
+    }
+
+    // Every picture the main window and its tile holder name loads, in both
+    // resolutions: a missing resource would otherwise draw nothing.
+    void everyPictureTheWindowUsesLoads() {
+        WindowRun run;
+        QStringList names;
+        for (const PictureBox* box : run.window().findChildren<PictureBox*>()) names << box->pictureName();
+        for (const QLabel* box : run.window().pic()->findChildren<QLabel*>()) names << box->objectName();
+        QCOMPARE(names.size(), 1 + 4 + 8);  // background, legends, tiles
+        for (const QString& name : names)
+            for (qreal ratio : {1.0, 2.0})
+                QVERIFY2(!Picture(name).at(ratio).isNull(), qPrintable(QString("%1 at %2x").arg(name).arg(ratio)));
+        const QIcon icon = run.window().windowIcon();
+        QCOMPARE(icon.availableSizes().size(), 3);  // 16, 32 and 48
+        for (QSize size : icon.availableSizes()) QCOMPARE(icon.pixmap(size).size(), size);
     }
 
     void frameMenusAndHiddenParts() {

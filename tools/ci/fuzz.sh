@@ -10,7 +10,7 @@ build=${2:-$root/build-fuzz}
 jobs=${JOBS:-2}
 
 CC=clang CXX=clang++ cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DPELMORA_FUZZ=ON >/dev/null
+    -DBUILD_TESTING=ON -DPELMORA_FUZZ=ON >/dev/null
 cmake --build "$build" -j "$jobs" --target wav_fuzzer wav_fuzz_seeds
 
 corpus=$(mktemp -d "${TMPDIR:-/tmp}/pelmora-fuzz-XXXXXX")

@@ -12,7 +12,7 @@ jobs=${JOBS:-2}
 
 started=$(date +%s)
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DPELMORA_SANITIZE=ON >/dev/null
+    -DPELMORA_SANITIZE=ON -DBUILD_TESTING=ON >/dev/null
 cmake --build "$build" -j "$jobs"
 built=$(date +%s)
 

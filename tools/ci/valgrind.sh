@@ -13,7 +13,8 @@ build=${1:-$root/build}
 if [ ! -f "$build/CMakeCache.txt" ]; then
     cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 fi
-cmake --build "$build" --target pelmora_play_test pelmora_sounds
+cmake "$build" -DBUILD_TESTING=ON >/dev/null
+cmake --build "$build" --target play_tests pelmora_sounds
 
 export QT_QPA_PLATFORM=offscreen
 export SDL_AUDIODRIVER=dummy
@@ -23,4 +24,4 @@ export PELMORA_PLAY_STALL_SECONDS=600
 valgrind --tool=memcheck --leak-check=full --errors-for-leak-kinds=definite \
     --show-leak-kinds=definite --error-exitcode=1 --num-callers=40 \
     --suppressions="$here/valgrind.supp" \
-    "$build/bin/pelmora_play_test" --scripted --real-sound
+    "$build/bin/play_tests" --scripted --real-sound
