@@ -16,17 +16,19 @@ cmake --build "$build" --target pelmora pelmora_rules_bench pelmora_draw_bench \
 commit=$(git -C "$repo" rev-parse --short HEAD 2>/dev/null || echo unknown)
 git -C "$repo" diff --quiet HEAD -- . ':!docs/performance.md' 2>/dev/null || commit="$commit with local changes"
 
-declare -A figure  # benchmark name (with @scale) -> median real time in µs
+declare -A figure  # benchmark name (with @scale) -> median CPU time in µs
 
-# Google Benchmark medians, converted to microseconds.
+# Google Benchmark medians of the CPU time per run, converted to
+# microseconds: on a machine shared with other work the wall-clock time
+# also counts the time spent waiting for a core.
 medians() {
     local suffix=$1; shift
     "$@" --benchmark_repetitions="$reps" --benchmark_report_aggregates_only=true \
          --benchmark_display_aggregates_only=true 2>/dev/null |
         awk -v s="$suffix" '/_median/ {
             name=$1; sub("_median", "", name)
-            f = ($3 == "ns") ? 0.001 : ($3 == "ms") ? 1000 : ($3 == "s") ? 1e6 : 1
-            printf "%s%s %.3g\n", name, s, $2 * f }'
+            f = ($5 == "ns") ? 0.001 : ($5 == "ms") ? 1000 : ($5 == "s") ? 1e6 : 1
+            printf "%s%s %.3g\n", name, s, $4 * f }'
 }
 taskset -c 0 true 2>/dev/null && pin="taskset -c 0" || pin=""
 echo "Rules and drawing benchmarks (medians of $reps runs)..." >&2
@@ -66,8 +68,8 @@ the ratios compare runs made side by side).
 
 ## Rules and drawing
 
-Google Benchmark, median of $reps runs, pinned to one core; drawing offscreen at
-a device pixel ratio of 1 and 2.
+Google Benchmark: the median of $reps runs of the CPU time per iteration,
+pinned to one core; drawing offscreen at a device pixel ratio of 1 and 2.
 
 | figure | target | measured | |
 |---|---|---|---|
