@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QTimer>
+#include <QWindow>
 
 #include "game/Settling.h"
 #include "program/GameProgram.h"
@@ -23,6 +24,9 @@ struct Rig {
     Rig() {
         window.show();
         window.findChild<QTimer*>("Timer1")->stop();
+        // Until the window is exposed, repaint() paints nothing.
+        while (!window.windowHandle()->isExposed()) QCoreApplication::processEvents();
+        QCoreApplication::processEvents();
     }
     // What DrawBoard has the window do: draw on dest from the tile pictures.
     void draw(const Board& board) {
