@@ -106,14 +106,35 @@ private slots:
         QCOMPARE(session.game().board().at(0, 0), 'R');  // selected, not removed
     }
 
+    // LEVEL UP shows a focus frame while it has the focus, and only then: a
+    // click leaves the focus, and the look, where they were.
     void tabGoesBetweenTheBoardAndLevelUp() {
         Session session;
+        QLabel* levelUp = session.label("Label3");
+        const QImage plain = levelUp->grab().toImage();
         QStringList order;
-        for (int key : {Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Backtab, Qt::Key_Backtab}) {
+        for (int key : {Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Backtab}) {
             session.key(key);
             order << QApplication::focusWidget()->objectName();
         }
-        QCOMPARE(order, QStringList({"Label3", "dest", "Label3", "dest"}));
+        QCOMPARE(order, QStringList({"Label3", "dest", "Label3"}));
+        QVERIFY(levelUp->grab().toImage() != plain);
+        session.key(Qt::Key_Backtab);
+        QCOMPARE(levelUp->grab().toImage(), plain);
+        // No points: the refusal box, answered from inside its own loop.
+        int boxes = 0;
+        QTimer answer;
+        connect(&answer, &QTimer::timeout, [&] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                ++boxes;
+                box->accept();
+            }
+        });
+        answer.start(0);
+        QTest::mouseClick(levelUp, Qt::LeftButton);
+        QCOMPARE(boxes, 1);
+        QCOMPARE(session.window().focusWidget(), &session.dest());
+        QCOMPARE(levelUp->grab().toImage(), plain);
     }
 
     // One colour everywhere: the whole board selected and removed by keys,
