@@ -25,12 +25,15 @@ TEST_P(LevelTest, ExactlyTheThresholdLevelsUpWithTheWinSoundAndKeepsPointsAndRes
 
 TEST_P(LevelTest, OnePointFewerIsRefusedAndStartsANewGame) {
     const auto [level, threshold] = GetParam();
-    start(Position{filled('b'), level, threshold - 1, 2});
+    Board board = filled('b');
+    board.at(0, 0) = board.at(0, 1) = 'G';  // a selection worth 2000
+    start(Position{board, level, threshold - 1, 2});
     game->Label3_Click();
     EXPECT_EQ(host.log, (Lines{"You need more points!|Nope", "paint"}));
     EXPECT_EQ(game->texts().lvl, "1");
     EXPECT_EQ(game->texts().Pts, "0");
     EXPECT_EQ(game->resets(), 0);
+    EXPECT_EQ(game->selValue(), 0);
     EXPECT_EQ(generator.reseeds, 546);
 }
 

@@ -16,6 +16,7 @@
 #include "game/Geometry.h"
 #include "game/RandomSource.h"
 #include "game/Rules.h"
+#include "tests/support/SilentSound.h"
 #include "tools/webexport/WidgetExport.h"
 #include "ui/BoardSurface.h"  // before the cell, which points at it
 #include "ui/BoardCellAccessible.h"
@@ -29,11 +30,6 @@
 namespace {
 
 using namespace pelmora;
-
-class Silent final : public SoundPlayer {
-public:
-    void playAndWait(const std::string&) override {}
-};
 
 QJsonArray describeMenus(const QMenuBar& bar) {
     QJsonArray menus;
@@ -127,7 +123,7 @@ int main(int argc, char* argv[]) {
         qCritical("usage: pelmora_webexport OUT.json");
         return 2;
     }
-    Silent sound;
+    test_support::SilentSound sound;
     MixingGenerator generator(1);
     SystemLocalClock clock;
     RandomSource random(generator, clock);
