@@ -153,6 +153,19 @@ private slots:
         if (qEnvironmentVariable("QT_SCALE_FACTOR") == "2") QCOMPARE(surface.dest.devicePixelRatioF(), 2.0);
     }
 
+    // The same board drawn again after a move to a sharper screen is drawn
+    // afresh at that screen's resolution, not kept from the last one.
+    void theSameBoardIsRedrawnForANewScreen() {
+        Surface surface;
+        const Board board = withCodes({{2, 3, 'r'}, {4, 5, 'B'}});
+        for (QScreen* screen : QGuiApplication::screens()) {
+            surface.dest.windowHandle()->setScreen(screen);
+            surface.dest.move(screen->geometry().topLeft());
+            QTRY_COMPARE(surface.dest.devicePixelRatioF(), screen->devicePixelRatio());
+            QCOMPARE(surface.draw(board).ratio, screen->devicePixelRatio());
+        }
+    }
+
     void theSurfaceShowsTheLatestDrawing() {
         Surface surface;
         const Drawing drawing = surface.draw(withCodes({{3, 4, 'g'}, {3, 5, 'R'}}));

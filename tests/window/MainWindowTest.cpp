@@ -175,6 +175,40 @@ private slots:
         for (QSize size : icon.availableSizes()) QCOMPARE(icon.pixmap(size).size(), size);
     }
 
+    // Every control at its place, in pixels (twips / 15), in creation order.
+    void controlsSitAtTheirPlaces() {
+        WindowRun run;
+        const std::pair<const char*, QRect> places[] = {
+            {"Frame1", {0, 456, 633, 33}},   {"Null", {144, 8, 118, 16}},      {"SelPts", {264, 8, 117, 16}},
+            {"Null2", {8, 8, 118, 20}},      {"lvl", {104, 8, 35, 20}},        {"Nmmc", {472, 10, 141, 16}},
+            {"Null3", {388, 10, 85, 16}},    {"dest", {8, 112, 617, 350}},     {"Image5", {376, 64, 31, 30}},
+            {"Image4", {264, 64, 31, 30}},   {"Image3", {144, 64, 29, 30}},    {"Image2", {24, 64, 31, 30}},
+            {"NEXTLEVEL", {0, 32, 337, 17}}, {"Label12", {416, 64, 53, 29}},   {"Label10", {304, 64, 53, 29}},
+            {"Label8", {184, 64, 53, 29}},   {"Label6", {64, 64, 53, 29}},     {"Label4", {528, 112, 97, 13}},
+            {"Label3", {472, 8, 157, 38}},   {"Pts", {8, 3, 309, 25}}};
+        for (const auto& [name, place] : places) {
+            const QWidget* control = run.window().findChild<QWidget*>(name);
+            QVERIFY2(control, name);
+            QCOMPARE(control->geometry(), place);
+        }
+        QCOMPARE(run.timer1()->interval(), 100);
+    }
+
+    // Each look of label in its design font's free stand-in, size and weight.
+    void labelsAreInTheirDesignFonts() {
+        WindowRun run;
+        const std::tuple<const char*, const char*, qreal, QFont::Weight> fonts[] = {
+            {"Null", "Liberation Sans", 9.75, QFont::Bold},  {"Label6", "Liberation Sans", 18, QFont::Bold},
+            {"NEXTLEVEL", "DejaVu Sans", 6.75, QFont::Bold}, {"Label3", "Liberation Sans", 20.25, QFont::Black},
+            {"Pts", "DejaVu Sans", 18, QFont::Bold}};
+        for (const auto& [name, family, points, weight] : fonts) {
+            const QFont font = run.label(name)->font();
+            QCOMPARE(font.family(), QString(family));
+            QCOMPARE(font.pointSizeF(), points);
+            QCOMPARE(font.weight(), weight);
+        }
+    }
+
     void frameMenusAndHiddenParts() {
         WindowRun run;
         MainWindow& window = run.window();
