@@ -61,14 +61,17 @@ void addChimeNote(std::vector<double>& samples, double onsetSeconds, double freq
 }  // namespace
 
 std::vector<double> clearBoxPop() {
-    constexpr double kLengthSeconds = 0.2;
-    // The pitch springs up quickly, like a bubble bursting.
-    constexpr double kStartHz = 620;
-    constexpr double kRiseHz = 900;
-    constexpr double kRiseSeconds = 0.018;
-    constexpr double kDecaySeconds = 0.045;
-    constexpr double kOvertoneLevel = 0.3;
-    constexpr double kOvertoneDecaySeconds = 0.02;
+    // Short enough that the wait for it before the board is redrawn is not
+    // felt: the removal shows about as fast as a selection does.
+    constexpr double kLengthSeconds = 0.032;
+    // A bubble bursting: the pitch springs up within a few milliseconds
+    // while the sound dies away, with a brighter overtone only at the start.
+    constexpr double kStartHz = 700;
+    constexpr double kRiseHz = 1100;
+    constexpr double kRiseSeconds = 0.004;
+    constexpr double kDecaySeconds = 0.008;
+    constexpr double kOvertoneLevel = 0.35;
+    constexpr double kOvertoneDecaySeconds = 0.003;
 
     std::vector<double> samples(sampleCount(kLengthSeconds));
     double phase = 0;
@@ -80,7 +83,7 @@ std::vector<double> clearBoxPop() {
         const double overtone = kOvertoneLevel * std::exp(-t / kOvertoneDecaySeconds) * std::sin(2 * phase);
         samples[i] = std::exp(-t / kDecaySeconds) * (body + overtone);
     }
-    fadeEdges(samples, 0.0015, 0.02);
+    fadeEdges(samples, 0.0008, 0.006);
     normalisePeak(samples);
     return samples;
 }
