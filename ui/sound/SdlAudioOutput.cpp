@@ -79,29 +79,43 @@ bool SdlAudioOutput::playOut(const WavClip& clip) {
     const auto soundLength = clip.length();
     const auto bufferLength = format_.lengthOf(static_cast<std::size_t>(bufferFrames_) * format_.bytesPerFrame());
     const auto start = Clock::now();
-    const auto grace = kDrainGrace + soundLength * kDrainGracePercentOfLength / 100;
-    const auto deadline = start + std::min<Clock::duration>(soundLength + 2 * bufferLength + grace,
-                                                            kLongestSound + kLongestOverrun);
+    // A slow device is waited for as long as it keeps taking samples, but
+    // never past the longest sound.
+    const auto deadline = start + kLongestSound + kLongestOverrun;
 
     SDL_PauseAudioDevice(device_, 0);
-    waitForEmptyQueue(deadline);
+    if (!waitForEmptyQueue(deadline)) {
+        settleIdle();
+        return true;  // what could be played was
+    }
     // An empty queue means the last samples have just moved into the device's
-    // own buffer, and a device that took its first buffers ahead of time has
-    // not played them yet: wait for both before calling the sound done.
+    // own buffer: they play out over one buffer's length. The sound cannot
+    // be over before its own length either.
     const auto playedOut = std::max(Clock::now() + bufferLength, start + soundLength);
     std::this_thread::sleep_until(std::min(playedOut, deadline));
     settleIdle();
     return true;
 }
 
-void SdlAudioOutput::waitForEmptyQueue(Clock::time_point deadline) const {
-    while (SDL_GetQueuedAudioSize(device_) > 0) {
+bool SdlAudioOutput::waitForEmptyQueue(Clock::time_point deadline) const {
+    Uint32 queued = SDL_GetQueuedAudioSize(device_);
+    auto lastProgress = Clock::now();
+    while (queued > 0) {
         const auto now = Clock::now();
-        if (now >= deadline) {
-            return;
+        if (now >= deadline || now - lastProgress >= kStallTimeout) {
+            return false;
         }
-        std::this_thread::sleep_for(std::min<Clock::duration>(kQueuePollInterval, deadline - now));
+        // Wake about when half of what is left should have been taken, so
+        // the queue running dry is seen within a fraction of a millisecond.
+        const auto half = std::chrono::duration_cast<Clock::duration>(format_.lengthOf(queued) / 2);
+        std::this_thread::sleep_for(std::clamp<Clock::duration>(half, kQueuePollShortest, kQueuePollLongest));
+        const Uint32 left = SDL_GetQueuedAudioSize(device_);
+        if (left < queued) {
+            lastProgress = Clock::now();
+        }
+        queued = left;
     }
+    return true;
 }
 
 void SdlAudioOutput::settleIdle() const {

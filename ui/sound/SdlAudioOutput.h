@@ -27,16 +27,18 @@ public:
     const AudioFormat& format() const { return format_; }
 
     // Plays a clip already in format() and returns once the device has
-    // played it out, or once its length plus a grace has passed if the
-    // device stalls. False when the device refused the samples.
+    // played it out. A device that takes nothing for kStallTimeout is given
+    // up on, and no play waits longer than kLongestSound plus
+    // kLongestOverrun. False when the device refused the samples.
     bool playOut(const WavClip& clip);
 
 private:
     using Clock = std::chrono::steady_clock;
 
     bool tryOpen();
-    // Waits while the queue drains; returns when it ran dry or at the deadline.
-    void waitForEmptyQueue(Clock::time_point deadline) const;
+    // Waits while the queue drains: true when it ran dry, false at the
+    // deadline or when the device stopped taking samples.
+    bool waitForEmptyQueue(Clock::time_point deadline) const;
     // Leaves the device paused with nothing queued, ready for the next play.
     void settleIdle() const;
 

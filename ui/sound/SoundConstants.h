@@ -13,9 +13,10 @@ namespace pelmora::sound {
 inline constexpr int kRequestedRate = 44100;
 inline constexpr int kRequestedChannels = 2;
 inline constexpr SDL_AudioFormat kRequestedSampleFormat = AUDIO_S16SYS;
-// Frames per device buffer: small, so the tail we wait for after the queue
-// runs dry stays short (about 23 ms at 44100 Hz).
-inline constexpr int kRequestedBufferFrames = 1024;
+// Frames per device buffer: small, because after the queue runs dry we wait
+// for the device to play its last buffer (about 6 ms at 44100 Hz), and a
+// removal is not drawn before its sound has ended.
+inline constexpr int kRequestedBufferFrames = 256;
 
 // Silence fed to the resampler after each sound, per unit of the
 // input-to-output rate ratio (rounded up). SDL 2.26 holds back the
@@ -25,7 +26,7 @@ inline constexpr int kResamplerTailFrames = 1024;
 
 // The window waits for every sound, so none may hold it long: a longer sound
 // plays its first kLongestSound, and a play never waits more than that plus
-// kLongestOverrun for a device that stalls.
+// kLongestOverrun for a device that is slow or stalls.
 inline constexpr std::chrono::seconds kLongestSound{5};
 inline constexpr std::chrono::milliseconds kLongestOverrun{300};
 // Whatever a file declares, no play reads more of it than this.
@@ -37,13 +38,19 @@ inline constexpr std::uint32_t kLowestRate = 4'000;
 inline constexpr std::uint32_t kHighestRate = 384'000;
 inline constexpr std::uint16_t kMostChannels = 8;
 
-// Grace beyond the sound's own length before we stop waiting for a device
-// that no longer takes samples: a fixed part, plus a share of the length
-// for devices that play a little slower than their rate says.
+// A device that takes no samples for this long has stalled (unplugged, a
+// sound server gone away): the play stops waiting for it.
+inline constexpr std::chrono::milliseconds kStallTimeout{250};
+// Grace beyond a sound's own length before the browser page stops waiting
+// for a sound that never reports its end (it cannot see a queue drain): a
+// fixed part, plus a share of the length for playback a little slower than
+// its rate says.
 inline constexpr std::chrono::milliseconds kDrainGrace{250};
 inline constexpr int kDrainGracePercentOfLength = 10;
-// How often we look at the device's queue while a sound plays.
-inline constexpr std::chrono::milliseconds kQueuePollInterval{5};
+// Bounds of the wait between two looks at the device's queue while a sound
+// plays: about half of what is left, within these.
+inline constexpr std::chrono::microseconds kQueuePollShortest{500};
+inline constexpr std::chrono::milliseconds kQueuePollLongest{20};
 // After a failed attempt to open the device, plays within this time go
 // straight to the default sound instead of trying again.
 inline constexpr std::chrono::seconds kReopenDelay{2};
