@@ -93,3 +93,41 @@ TEST_F(DiskPlaybackTest, ShippedSoundsPlayInFullAsSdlDecodesThem) {
 }
 
 }  // namespace pelmora::soundtest
+
+namespace pelmora::soundtest {
+
+// A file played again unchanged is not decoded again; one replaced, changed
+// in place, or deleted and written anew is, and is heard as it now is.
+TEST_F(DiskPlaybackTest, OnlyAChangedFileIsReadAgain) {
+    int decodes = 0;
+    SdlSoundPlayer& player = newPlayer([&](const std::vector<std::uint8_t>& wavFile) {
+        ++decodes;
+        return sound::WavClip::decode(wavFile);
+    });
+    const Bytes first = noZeroBytes(441 * kFrameBytes, 1), second = noZeroBytes(441 * kFrameBytes, 2),
+                longer = noZeroBytes(882 * kFrameBytes, 3);
+    const auto path = wav("clearbox.wav", first);
+    Bytes expected;
+    const auto playAndExpect = [&](const Bytes& sound, int decodesSoFar) {
+        player.playAndWait(path.string());
+        expected.insert(expected.end(), sound.begin(), sound.end());
+        EXPECT_EQ(decodes, decodesSoFar);
+    };
+    playAndExpect(first, 1);
+    playAndExpect(first, 1);
+    wav("replacement.wav", second);
+    std::filesystem::rename(scratch.path / "replacement.wav", path);  // as an installer replaces a file
+    playAndExpect(second, 2);
+    wav("clearbox.wav", longer);  // rewritten where it lies
+    playAndExpect(longer, 3);
+    playAndExpect(longer, 3);
+    std::filesystem::remove(path);
+    player.playAndWait(path.string());
+    EXPECT_EQ(defaultSounds, 1);
+    wav("clearbox.wav", first);
+    playAndExpect(first, 4);
+    EXPECT_EQ(defaultSounds, 1);
+    EXPECT_TRUE(heard() == expected);
+}
+
+}  // namespace pelmora::soundtest

@@ -1,34 +1,51 @@
 // Plays WAV files through SDL's audio, holding the caller until each ends.
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "ui/sound/SoundPlayer.h"
+#include "ui/sound/WavClip.h"
 
 namespace pelmora {
 
 namespace sound {
+class ClipCache;
 class SdlAudioOutput;
 }
 
 class SdlSoundPlayer final : public SoundPlayer {
 public:
+    // Turns a WAV file in memory, as readBoundedWav leaves it, into samples.
+    using ClipDecoder = std::function<std::optional<sound::WavClip>(const std::vector<std::uint8_t>& wavFile)>;
+
     // defaultSound stands in for any sound that cannot be played: a missing
-    // or broken file, or a machine without an audio device.
-    explicit SdlSoundPlayer(std::function<void()> defaultSound);
+    // or broken file, or a machine without an audio device. `decode` is
+    // SDL's decoder unless another is given.
+    explicit SdlSoundPlayer(std::function<void()> defaultSound, ClipDecoder decode = sound::WavClip::decode);
     ~SdlSoundPlayer() override;
     SdlSoundPlayer(const SdlSoundPlayer&) = delete;
     SdlSoundPlayer& operator=(const SdlSoundPlayer&) = delete;
 
-    // Reads the file at every call, so a file replaced or deleted while the
-    // game runs is heard (or missed) at once.
+    // Looks at the file at every call: a file replaced, changed or deleted
+    // while the game runs is heard (or missed) at once. A file unchanged
+    // since it was last played is not read again; its converted samples
+    // are kept.
     void playAndWait(const std::string& path) override;
 
 private:
+    bool play(const std::string& path);
+    // Reads, decodes and converts the file for the device, and keeps the result.
+    const sound::WavClip* load(const std::string& path);
+
     std::function<void()> defaultSound_;
+    ClipDecoder decode_;
     std::unique_ptr<sound::SdlAudioOutput> output_;
+    std::unique_ptr<sound::ClipCache> cache_;
 };
 
 }  // namespace pelmora

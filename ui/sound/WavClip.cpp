@@ -7,8 +7,6 @@
 #include <utility>
 
 #include "ui/sound/SoundConstants.h"
-#include "ui/sound/SoundFile.h"
-#include "ui/sound/WavReader.h"
 
 namespace pelmora::sound {
 
@@ -45,15 +43,6 @@ WavClip::WavClip(AudioFormat format, std::vector<std::uint8_t> samples)
     if (frameBytes > 0) {
         samples_.resize(samples_.size() - samples_.size() % frameBytes);
     }
-}
-
-std::optional<WavClip> WavClip::load(const std::string& path) {
-    auto file = SoundFile::open(path);
-    if (!file) {
-        return std::nullopt;
-    }
-    const auto wavFile = readBoundedWav(*file);
-    return wavFile ? decode(*wavFile) : std::nullopt;
 }
 
 std::optional<WavClip> WavClip::decode(const std::vector<std::uint8_t>& wavFile) {

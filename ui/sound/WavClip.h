@@ -15,12 +15,8 @@ class WavClip {
 public:
     WavClip(AudioFormat format, std::vector<std::uint8_t> samples);
 
-    // Reads the file afresh, at most its first kLongestSound. Empty when it
-    // is missing, not a regular file, or not a WAV file that readBoundedWav
-    // lets through and SDL can decode.
-    static std::optional<WavClip> load(const std::string& path);
-
     // Decodes a WAV file already in memory, as readBoundedWav gives it.
+    // Empty when SDL cannot decode it.
     static std::optional<WavClip> decode(const std::vector<std::uint8_t>& wavFile);
 
     // The same sound in another format (sample type, channels, rate).
