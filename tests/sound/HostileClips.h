@@ -34,7 +34,11 @@ inline std::vector<HostileClip> hostileClips() {
     Bytes fourGigabytes = wavHeader(44100, 2, 16, 0xFFFFFFFFu);
     fourGigabytes.insert(fourGigabytes.end(), 16, 0x40);
     clips.push_back({"declares-4GB", fourGigabytes, false});
-    // 20 s at 2 Hz in 84 bytes: all of it there, and a rate no sound has.
+    // Frames said to be 6 bytes where 16-bit stereo makes them 4.
+    Bytes wideFrames = wavBytes(44100, 2, 16, Bytes(6 * 441, 0x40));
+    wideFrames[32] = 6;
+    clips.push_back({"frame-size-6-for-4", wideFrames, false});
+        // 20 s at 2 Hz in 84 bytes: all of it there, and a rate no sound has.
     clips.push_back({"20s-at-2Hz-84-bytes", wavBytes(2, 1, 8, Bytes(40, 0x90)), false});
     clips.push_back({"lowest-rate", wavBytes(4000, 1, 8, second8Mono), true});
     clips.push_back({"highest-rate-8-channels", wavBytes(384000, 8, 16, Bytes(384 * 16 * 10, 0x11)), true});
