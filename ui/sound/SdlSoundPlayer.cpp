@@ -24,32 +24,46 @@ void SdlSoundPlayer::playAndWait(const std::string& path) {
 }
 
 bool SdlSoundPlayer::play(const std::string& path) {
-    // The file is looked at before the device is touched: a missing file
-    // costs nothing but the default sound.
     const auto identity = sound::regularFileIdentity(path);
-    if (!identity || !output_->open()) {
+    if (!identity) {
         return false;
     }
+    // A file unchanged since it was last played needs no reading. Any other
+    // is read and decoded before the device is touched: a broken file costs
+    // nothing but the default sound.
     const sound::WavClip* clip = cache_->find(path, *identity, output_->format());
-    if (clip == nullptr) {
-        clip = load(path);
+    std::optional<DecodedFile> fresh;
+    if (clip == nullptr && !(fresh = read(path))) {
+        return false;
     }
-    return clip != nullptr && output_->playOut(*clip);
+    if (!output_->open()) {
+        return false;
+    }
+    if (clip == nullptr || clip->format() != output_->format()) {  // new, or the device came back changed
+        if (!fresh && !(fresh = read(path))) {
+            return false;
+        }
+        auto playable = fresh->clip.convertedTo(output_->format());
+        if (!playable) {
+            return false;
+        }
+        // Kept under what was read, which may be newer than what was looked at.
+        clip = &cache_->keep(path, fresh->identity, std::move(*playable));
+    }
+    return output_->playOut(*clip);
 }
 
-const sound::WavClip* SdlSoundPlayer::load(const std::string& path) {
+std::optional<SdlSoundPlayer::DecodedFile> SdlSoundPlayer::read(const std::string& path) const {
     auto file = sound::SoundFile::open(path);
     if (!file) {
-        return nullptr;
+        return std::nullopt;
     }
     const auto wavFile = sound::readBoundedWav(*file);
-    const auto clip = wavFile ? decode_(*wavFile) : std::nullopt;
-    auto playable = clip ? clip->convertedTo(output_->format()) : std::nullopt;
-    if (!playable) {
-        return nullptr;
+    auto clip = wavFile ? decode_(*wavFile) : std::nullopt;
+    if (!clip) {
+        return std::nullopt;
     }
-    // Kept under what was read, which may be newer than what was looked at.
-    return &cache_->keep(path, file->identity(), std::move(*playable));
+    return DecodedFile{file->identity(), std::move(*clip)};
 }
 
 }  // namespace pelmora

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "ui/sound/SoundFile.h"
 #include "ui/sound/SoundPlayer.h"
 #include "ui/sound/WavClip.h"
 
@@ -38,9 +39,14 @@ public:
     void playAndWait(const std::string& path) override;
 
 private:
+    struct DecodedFile {
+        sound::FileIdentity identity;  // of what was read
+        sound::WavClip clip;
+    };
+
     bool play(const std::string& path);
-    // Reads, decodes and converts the file for the device, and keeps the result.
-    const sound::WavClip* load(const std::string& path);
+    // Reads and decodes the file, within readBoundedWav's bounds.
+    std::optional<DecodedFile> read(const std::string& path) const;
 
     std::function<void()> defaultSound_;
     ClipDecoder decode_;
