@@ -1,5 +1,7 @@
 #include "game/Selection.h"
 
+#include <algorithm>
+
 namespace pelmora {
 namespace {
 
@@ -31,20 +33,32 @@ int SpreadLeft(Board& board, int row, int column, char match, char newCode) {
 }
 
 void growSelection(Board& board) {
+    // The pass only needs to look from the first selected cell to the last,
+    // in visiting order; the walks widen that span as they select.
+    int first = kCells;
+    int last = -1;
+    for (int index = 0; index < kCells; ++index) {
+        if (!isSelectedBox(board.cells()[index])) continue;
+        first = std::min(first, index);
+        last = index;
+    }
     for (int pass = 0; pass < kSelectionPasses; ++pass) {
         int rewritten = 0;
         // Row by row, column by column; a cell a walk selects further on in
         // this order is visited in this same pass.
-        for (int row = 0; row < kRows; ++row) {
-            for (int column = 0; column < kColumns; ++column) {
-                const char cell = board.at(row, column);
-                if (!isSelectedBox(cell)) continue;
-                const char match = normalFormOf(cell);
-                rewritten += SpreadUp(board, row, column, match, cell);
-                rewritten += SpreadDown(board, row, column, match, cell);
-                rewritten += SpreadRight(board, row, column, match, cell);
-                rewritten += SpreadLeft(board, row, column, match, cell);
-            }
+        for (int index = first; index <= last; ++index) {
+            const int row = index / kColumns;
+            const int column = index % kColumns;
+            const char cell = board.at(row, column);
+            if (!isSelectedBox(cell)) continue;
+            const char match = normalFormOf(cell);
+            const int up = SpreadUp(board, row, column, match, cell);
+            const int down = SpreadDown(board, row, column, match, cell);
+            const int right = SpreadRight(board, row, column, match, cell);
+            const int left = SpreadLeft(board, row, column, match, cell);
+            first = std::min({first, index - up * kColumns, index - left});
+            last = std::max({last, index + down * kColumns, index + right});
+            rewritten += up + down + right + left;
         }
         if (rewritten == 0) return;
     }
