@@ -39,6 +39,11 @@ char BoardCellAccessible::code() const {
     return surface_ ? surface_->shownBoard().at(cell_.row, cell_.column) : code::kNoCode;
 }
 
+// Out of line: the surface's type is complete only here.
+BoardCellAccessible::BoardCellAccessible(BoardSurface* surface, Cell cell) : surface_(surface), cell_(cell) {}
+
+bool BoardCellAccessible::isValid() const { return !surface_.isNull(); }
+
 QWindow* BoardCellAccessible::window() const {
     return surface_ ? surface_->window()->windowHandle() : nullptr;
 }

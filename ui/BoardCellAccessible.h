@@ -13,7 +13,7 @@ class BoardSurface;
 
 class BoardCellAccessible : public QAccessibleInterface, public QAccessibleTableCellInterface {
 public:
-    BoardCellAccessible(BoardSurface* surface, Cell cell) : surface_(surface), cell_(cell) {}
+    BoardCellAccessible(BoardSurface* surface, Cell cell);
 
     // "red box", "blue box, selected", "empty", for a cell code.
     static QString nameFor(char code);
@@ -21,7 +21,7 @@ public:
     static bool readsDifferently(char before, char after);
 
     // QAccessibleInterface
-    bool isValid() const override { return !surface_.isNull(); }
+    bool isValid() const override;
     QObject* object() const override { return nullptr; }
     QWindow* window() const override;
     QAccessibleInterface* focusChild() const override { return nullptr; }

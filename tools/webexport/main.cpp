@@ -18,7 +18,7 @@
 #include "game/Rules.h"
 #include "tests/support/SilentSound.h"
 #include "tools/webexport/WidgetExport.h"
-#include "ui/BoardSurface.h"  // before the cell, which points at it
+#include "ui/BoardSurface.h"
 #include "ui/BoardCellAccessible.h"
 #include "ui/MainWindow.h"
 #include "ui/Pictures.h"
