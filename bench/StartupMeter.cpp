@@ -1,16 +1,19 @@
 // Start-up time and peak memory of two programs measured side by side: each
 // round runs both, one after the other, the order swapping every round so
 // neither always runs second; the first round only warms the caches and is
-// dropped. Each program must end by itself (the probes end at their first
-// painted frame). Figures are medians over the rounds; the ratios are
-// medians of the same-round ratios, so a busy spell on a shared machine
-// weighs on both programs of a round alike.
+// dropped. Each program must print "first_paint_ns N" (bench/
+// FirstPaintProbe.h) and end by itself. Figures are medians over the rounds;
+// the ratios are medians of the same-round ratios, so a busy spell on a
+// shared machine weighs on both programs of a round alike.
 //
 // Usage: startup_meter ROUNDS PROGRAM BASELINE
-// Prints "key value" lines: rounds, startup_ms_program, startup_ms_baseline,
-// startup_ratio, the same for the CPU time the program itself used to get
-// there (cpu_ms_..., cpu_ratio: less swayed by other work on the machine),
-// and peak_mib_program, peak_mib_baseline, peak_ratio.
+// Prints "key value" lines: rounds, then for each measure M the lines
+// M_program, M_baseline and M_ratio (for memory: peak_mib_program, ...):
+//   startup_ms  from starting the program to its first painted frame;
+//   exit_ms     from starting it to its end, quitting at that frame;
+//   cpu_ms      the CPU time the program itself used, to its end (less
+//               swayed than the times by other work on the machine);
+//   peak_mib    its peak resident memory.
 #include <fcntl.h>
 #include <spawn.h>
 #include <sys/resource.h>
@@ -18,9 +21,11 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <array>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -28,41 +33,55 @@ extern char** environ;
 
 namespace {
 
+using Clock = std::chrono::steady_clock;
+
 constexpr int kMinimumRounds = 2;  // one dropped, one kept
 constexpr double kKibPerMib = 1024.0;
+constexpr const char* kPaintKey = "first_paint_ns ";
 
-struct Run {
-    double milliseconds;
-    double cpuMilliseconds;  // user and system time of the program itself
-    double peakKib;
-};
+enum Measure { kStartup, kExit, kCpu, kPeak, kMeasures };
+constexpr const char* kNames[kMeasures] = {"startup_ms", "exit_ms", "cpu_ms", "peak_mib"};
+constexpr double kScales[kMeasures] = {1, 1, 1, 1 / kKibPerMib};
+
+using Run = std::array<double, kMeasures>;
 
 double milliseconds(const timeval& time) { return time.tv_sec * 1e3 + time.tv_usec / 1e3; }
 
-// From just before the program is started until it has ended; the peak
-// resident memory comes from the kernel's accounting of the child.
+[[noreturn]] void fail(const char* what, const char* program) {
+    std::fprintf(stderr, "startup_meter: %s: %s\n", program, what);
+    std::exit(1);
+}
+
 Run runOnce(const char* program) {
-    posix_spawn_file_actions_t quiet;
-    posix_spawn_file_actions_init(&quiet);
-    posix_spawn_file_actions_addopen(&quiet, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
-    posix_spawn_file_actions_addopen(&quiet, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
+    int output[2];
+    if (pipe(output) != 0) fail("no pipe", program);
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_adddup2(&actions, output[1], STDOUT_FILENO);
+    posix_spawn_file_actions_addclose(&actions, output[0]);
+    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
     char* argv[] = {const_cast<char*>(program), nullptr};
-    const auto start = std::chrono::steady_clock::now();
+    const auto start = Clock::now();
     pid_t child = 0;
-    if (posix_spawn(&child, program, &quiet, nullptr, argv, environ) != 0) {
-        std::fprintf(stderr, "startup_meter: cannot start %s\n", program);
-        std::exit(1);
-    }
+    const int failed = posix_spawn(&child, program, &actions, nullptr, argv, environ);
+    posix_spawn_file_actions_destroy(&actions);
+    close(output[1]);
+    if (failed) fail("cannot start", program);
+    std::string printed;
+    char buffer[256];
+    for (ssize_t got; (got = read(output[0], buffer, sizeof buffer)) > 0;) printed.append(buffer, got);
+    close(output[0]);
     int status = 0;
     rusage usage{};
     wait4(child, &status, 0, &usage);
-    const auto end = std::chrono::steady_clock::now();
-    posix_spawn_file_actions_destroy(&quiet);
-    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
-        std::fprintf(stderr, "startup_meter: %s failed (status %d)\n", program, status);
-        std::exit(1);
-    }
-    return {std::chrono::duration<double, std::milli>(end - start).count(),
+    const auto end = Clock::now();
+    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) fail("failed", program);
+    const std::size_t at = printed.find(kPaintKey);
+    if (at == std::string::npos) fail("printed no first_paint_ns", program);
+    const Clock::time_point painted{std::chrono::nanoseconds(
+        std::strtoll(printed.c_str() + at + std::strlen(kPaintKey), nullptr, 10))};
+    return {std::chrono::duration<double, std::milli>(painted - start).count(),
+            std::chrono::duration<double, std::milli>(end - start).count(),
             milliseconds(usage.ru_utime) + milliseconds(usage.ru_stime),
             static_cast<double>(usage.ru_maxrss)};
 }
@@ -83,34 +102,25 @@ int main(int argc, char* argv[]) {
     }
     const char* program = argv[2];
     const char* baseline = argv[3];
-    std::vector<double> programMs, baselineMs, timeRatios, programCpu, baselineCpu, cpuRatios;
-    std::vector<double> programKib, baselineKib, memoryRatios;
+    std::array<std::vector<double>, kMeasures> ours, theirs, ratios;
     for (int round = 0; round < rounds; ++round) {
         const bool programFirst = round % 2 == 0;
         const Run first = runOnce(programFirst ? program : baseline);
         const Run second = runOnce(programFirst ? baseline : program);
         if (round == 0) continue;  // warm-up
-        const Run& ours = programFirst ? first : second;
-        const Run& theirs = programFirst ? second : first;
-        programMs.push_back(ours.milliseconds);
-        baselineMs.push_back(theirs.milliseconds);
-        timeRatios.push_back(ours.milliseconds / theirs.milliseconds);
-        programCpu.push_back(ours.cpuMilliseconds);
-        baselineCpu.push_back(theirs.cpuMilliseconds);
-        cpuRatios.push_back(ours.cpuMilliseconds / theirs.cpuMilliseconds);
-        programKib.push_back(ours.peakKib);
-        baselineKib.push_back(theirs.peakKib);
-        memoryRatios.push_back(ours.peakKib / theirs.peakKib);
+        const Run& game = programFirst ? first : second;
+        const Run& bare = programFirst ? second : first;
+        for (int measure = 0; measure < kMeasures; ++measure) {
+            ours[measure].push_back(game[measure]);
+            theirs[measure].push_back(bare[measure]);
+            ratios[measure].push_back(game[measure] / bare[measure]);
+        }
     }
     std::printf("rounds %d\n", rounds - 1);
-    std::printf("startup_ms_program %.1f\n", median(programMs));
-    std::printf("startup_ms_baseline %.1f\n", median(baselineMs));
-    std::printf("startup_ratio %.2f\n", median(timeRatios));
-    std::printf("cpu_ms_program %.1f\n", median(programCpu));
-    std::printf("cpu_ms_baseline %.1f\n", median(baselineCpu));
-    std::printf("cpu_ratio %.2f\n", median(cpuRatios));
-    std::printf("peak_mib_program %.1f\n", median(programKib) / kKibPerMib);
-    std::printf("peak_mib_baseline %.1f\n", median(baselineKib) / kKibPerMib);
-    std::printf("peak_ratio %.2f\n", median(memoryRatios));
+    for (int measure = 0; measure < kMeasures; ++measure) {
+        std::printf("%s_program %.1f\n", kNames[measure], median(ours[measure]) * kScales[measure]);
+        std::printf("%s_baseline %.1f\n", kNames[measure], median(theirs[measure]) * kScales[measure]);
+        std::printf("%s_ratio %.2f\n", kNames[measure], median(ratios[measure]));
+    }
     return 0;
 }

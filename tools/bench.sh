@@ -87,17 +87,20 @@ Under Xvfb. The game (\`bench/GameStartup.cpp\`) and a bare Qt main window of
 the same size with a menu bar (\`bench/BareStartup.cpp\`) each end at their
 first painted frame; they run in turn, the order swapping every round, for
 ${window[rounds]} rounds after one dropped warm-up round (\`bench/StartupMeter.cpp\`).
-Times run from starting the program to its end; CPU time is what the
-program itself used (less swayed than the time by other work on the
-machine; the X server's share is not in it); peak memory is the kernel's
-peak resident size of the process. Each figure is the median over the rounds,
+Start-up runs from starting the program to the moment its first frame is
+painted and handed to the X server (the probe notes it on the system's
+monotonic clock); the second line adds the time the program takes to end.
+CPU time is what the program itself used (less swayed than the times by
+other work on the machine; the X server's share is not in it); peak memory
+is the kernel's peak resident size of the process. Each figure is the median over the rounds,
 each ratio the median of the same-round ratios.
 
 | figure | game | bare window | ratio | target | |
 |---|---|---|---|---|---|
-| start-up to the first painted board | ${window[startup_ms_program]} ms | ${window[startup_ms_baseline]} ms | ${window[startup_ratio]} | <= 1.15 | $(meets "${window[startup_ratio]}" '<=' 1.15) |
-| CPU time to the first painted board (the program's own) | ${window[cpu_ms_program]} ms | ${window[cpu_ms_baseline]} ms | ${window[cpu_ratio]} | | |
-| peak memory to the first painted board | ${window[peak_mib_program]} MiB | ${window[peak_mib_baseline]} MiB | ${window[peak_ratio]} | <= 1.10 | $(meets "${window[peak_ratio]}" '<=' 1.10) |
+| start-up to the first painted board | ${window[startup_ms_program]} ms | ${window[startup_ms_baseline]} ms | ${window[startup_ms_ratio]} | <= 1.15 | $(meets "${window[startup_ms_ratio]}" '<=' 1.15) |
+| start to the end, quitting at the first painted board | ${window[exit_ms_program]} ms | ${window[exit_ms_baseline]} ms | ${window[exit_ms_ratio]} | | |
+| CPU time to the end (the program's own) | ${window[cpu_ms_program]} ms | ${window[cpu_ms_baseline]} ms | ${window[cpu_ms_ratio]} | | |
+| peak memory to the first painted board | ${window[peak_mib_program]} MiB | ${window[peak_mib_baseline]} MiB | ${window[peak_mib_ratio]} | <= 1.10 | $(meets "${window[peak_mib_ratio]}" '<=' 1.10) |
 | CPU while idle, over ${window[idle_seconds]} s | ${window[idle_cpu_program]} % of a core | ${window[idle_cpu_baseline]} % | | < 1 % | $(meets "${window[idle_cpu_program]}" '<' 1) |
 
 ## Press to screen

@@ -17,10 +17,13 @@ trap 'kill $xvfb 2>/dev/null || true' EXIT
 for _ in $(seq 50); do xdpyinfo -display "$display" >/dev/null 2>&1 && break; sleep 0.1; done
 # SDL's dummy driver takes samples in real time, as a sound card would.
 export DISPLAY=$display QT_QPA_PLATFORM=xcb SDL_AUDIODRIVER=dummy
-# With no session bus, every Qt program would start one of its own through
-# dbus-launch; a bus that answers "not there" at once keeps that out of both
-# programs' figures, as a desktop's running bus would.
-export DBUS_SESSION_BUS_ADDRESS=unix:path=/nonexistent/pelmora-bench-bus
+# A session bus of our own, as a desktop has: Qt programs connect to it at
+# start (without one, each would try to start one through dbus-launch).
+bus=$(dbus-daemon --session --fork --nosyslog --print-address=1 --print-pid=1)
+DBUS_SESSION_BUS_ADDRESS=$(echo "$bus" | sed -n 1p)
+bus_pid=$(echo "$bus" | sed -n 2p)
+export DBUS_SESSION_BUS_ADDRESS
+trap 'kill $xvfb $bus_pid 2>/dev/null || true' EXIT
 
 "$bin/startup_meter" "$rounds" "$bin/pelmora_startup_probe" "$bin/bare_window_probe"
 "$bin/press_latency" "$games" "$bin/pelmora"
