@@ -12,7 +12,7 @@
 set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
 out=${1:-$root/docs/sound-play.md}
-BEFORE=${BEFORE:-7ef0631}
+BEFORE=${BEFORE:-241b767}
 PLAYS=${PLAYS:-30}
 ROUNDS=${ROUNDS:-6}
 
