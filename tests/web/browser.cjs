@@ -73,4 +73,17 @@ async function openGame(browser, url, setup) {
   return { page, errors };
 }
 
-module.exports = { serve, launch, openGame };
+// Serves `folder`, starts Chromium, runs body(browser, url), then closes both
+// whatever body did.
+async function withServedBrowser(folder, body) {
+  const server = await serve(folder);
+  const browser = await launch();
+  try {
+    return await body(browser, server.url);
+  } finally {
+    await browser.close();
+    await server.close();
+  }
+}
+
+module.exports = { serve, launch, openGame, withServedBrowser };

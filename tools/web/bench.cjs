@@ -7,7 +7,7 @@
 const fs = require('fs');
 const path = require('path');
 const zlib = require('zlib');
-const { serve, launch } = require('../../tests/web/browser.cjs');
+const { withServedBrowser } = require('../../tests/web/browser.cjs');
 
 const kLoads = Number(process.env.WEB_BENCH_LOADS ?? 11);
 const kTraceMs = 3000;
@@ -111,20 +111,13 @@ async function ticksAndMemory(browser, url) {
 
 async function main() {
   const webDir = process.argv[2];
-  const server = await serve(webDir);
-  const browser = await launch();
-  try {
-    const figures = {
-      ...sizes(webDir),
-      ...(await firstBoard(browser, server.url)),
-      ...(await ticksAndMemory(browser, server.url)),
-      chromium: (await browser.version()).replace(/^HeadlessChrome\//, ''),
-    };
-    for (const [key, value] of Object.entries(figures)) console.log(`${key} ${value}`);
-  } finally {
-    await browser.close();
-    await server.close();
-  }
+  const figures = await withServedBrowser(webDir, async (browser, url) => ({
+    ...sizes(webDir),
+    ...(await firstBoard(browser, url)),
+    ...(await ticksAndMemory(browser, url)),
+    chromium: (await browser.version()).replace(/^HeadlessChrome\//, ''),
+  }));
+  for (const [key, value] of Object.entries(figures)) console.log(`${key} ${value}`);
 }
 
 main().catch((error) => {

@@ -4,21 +4,16 @@
 'use strict';
 const fs = require('fs');
 const path = require('path');
-const { serve, launch } = require('../../tests/web/browser.cjs');
+const { withServedBrowser } = require('../../tests/web/browser.cjs');
 const { desktopScene } = require('../../tests/web/scenes.cjs');
 
 async function main() {
   const [webDir, program, out] = process.argv.slice(2);
   const layout = JSON.parse(fs.readFileSync(path.join(webDir, 'layout.json'), 'utf8'));
-  const server = await serve(webDir);
-  const browser = await launch();
-  try {
-    fs.writeFileSync(out, await desktopScene(browser, server.url, layout, path.resolve(program)));
-    console.log(`wrote ${path.resolve(out)}`);
-  } finally {
-    await browser.close();
-    await server.close();
-  }
+  await withServedBrowser(webDir, async (browser, url) => {
+    fs.writeFileSync(out, await desktopScene(browser, url, layout, path.resolve(program)));
+  });
+  console.log(`wrote ${path.resolve(out)}`);
 }
 
 main().catch((error) => {
