@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QMessageBox>
 
+#include "ui/FreshKeysOnly.h"
 #include "ui/ProgramFolder.h"
 #include "ui/sound/SoundPlayer.h"
 
@@ -16,6 +17,7 @@ void WindowHost::showMessage(const std::string& text, const std::string& title) 
                     QString::fromStdString(text), QMessageBox::Ok,
                     QApplication::activeWindow());
     box.setObjectName("message");
+    const FreshKeysOnly heldKeysIgnored(box);
     box.exec();
 }
 

@@ -106,6 +106,33 @@ private slots:
         QCOMPARE(session.game().board().at(0, 0), 'R');  // selected, not removed
     }
 
+    // Enter held on LEVEL UP: the refusal box stays open through the key's
+    // repeats and its release, and only a fresh press answers it.
+    void aKeyHeldOnLevelUpLeavesTheBoxOpen() {
+        Session session;
+        session.key(Qt::Key_Tab);
+        QStringList seen;
+        QTimer answer;
+        connect(&answer, &QTimer::timeout, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box || !box->isActiveWindow()) return;
+            answer.stop();
+            QWidget* ok = QApplication::focusWidget();
+            for (QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease, QEvent::KeyPress}) {
+                QKeyEvent repeat(type, Qt::Key_Return, Qt::NoModifier, "\r", true);
+                QApplication::sendEvent(ok, &repeat);
+            }
+            QKeyEvent letGo(QEvent::KeyRelease, Qt::Key_Return, Qt::NoModifier, "\r");
+            QApplication::sendEvent(ok, &letGo);
+            seen << (box->isVisible() ? "open" : "closed");
+            QTest::keyClick(ok, Qt::Key_Return);
+            seen << (box->isVisible() ? "open" : "closed");
+        });
+        answer.start(0);
+        session.key(Qt::Key_Return);
+        QCOMPARE(seen, QStringList({"open", "closed"}));
+    }
+
     // LEVEL UP shows a focus frame while it has the focus, and only then: a
     // click leaves the focus, and the look, where they were.
     void tabGoesBetweenTheBoardAndLevelUp() {
