@@ -1,6 +1,7 @@
 #include "IconArtist.h"
 
 #include <array>
+#include <iterator>
 #include <stdexcept>
 
 #include "BoxShading.h"
@@ -45,7 +46,17 @@ constexpr Layout kLayouts[] = {
     {32, 1, 1, 2, 6},
     {48, 3, 3, 2, 9},
     {256, 8, 8, 8, 54},
+    // The web page's, for a phone's home screen and its splash screen.
+    {192, 7, 7, 6, 40},
+    {512, 16, 16, 16, 108},
 };
+constexpr int kWebIconSizes[] = {192, 512};
+
+bool isWebIconSize(int size) {
+    for (int web : kWebIconSizes)
+        if (web == size) return true;
+    return false;
+}
 
 const Layout& layoutFor(int size) {
     for (const Layout& layout : kLayouts) {
@@ -71,9 +82,11 @@ QString svgColour(const Rgb& c) {
 std::vector<int> iconSizes() {
     std::vector<int> sizes;
     for (const Layout& layout : kLayouts)
-        sizes.push_back(layout.size);
+        if (!isWebIconSize(layout.size)) sizes.push_back(layout.size);
     return sizes;
 }
+
+std::vector<int> webIconSizes() { return {std::begin(kWebIconSizes), std::end(kWebIconSizes)}; }
 
 QImage drawIcon(int size) {
     const Layout& layout = layoutFor(size);

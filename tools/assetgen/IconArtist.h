@@ -11,6 +11,8 @@
 namespace pelmora::assetgen {
 
 std::vector<int> iconSizes();
+// The sizes of the web page's icons, not compiled into the program.
+std::vector<int> webIconSizes();
 
 QImage drawIcon(int size);
 

@@ -38,6 +38,9 @@ void writeEverything(AssetFolder& folder) {
         folder.writePicture(QStringLiteral("icon-%1").arg(size), drawIcon(size), QSize(size, size), 1);
     folder.writeText("icon.svg", iconSvg(), true);
     folder.writeResourceList("pelmora.qrc", "/pelmora");
+    // After the list: the program never shows these.
+    for (int size : webIconSizes())
+        folder.writePicture(QStringLiteral("icon-%1").arg(size), drawIcon(size), QSize(size, size), 1);
 
     folder.writeSound("clearbox.wav", clearBoxPop());
     folder.writeSound("win.wav", levelUpChime());
