@@ -6,7 +6,6 @@
 const assert = require('assert/strict');
 const fs = require('fs');
 const path = require('path');
-const { openGame } = require('./browser.cjs');
 const { withGame, runTests } = require('./harness.cjs');
 const { readState, expectState, cellPoint, desktopScene } = require('./scenes.cjs');
 const { compareLayout } = require('./compare.cjs');
@@ -211,26 +210,6 @@ const tests = {
       assert.equal(await page.$('#frmAbout'), null);
       assert.equal(await page.$('#main [data-control=dest]'), null);
     });
-  },
-
-  async 'sharp on a screen of twice the pixels: the canvas and the tiles at that ratio'(context) {
-    const { page, errors } = await openGame(context.browser, context.url, async (page) => {
-      await page.setViewport({ width: 901, height: 720, deviceScaleFactor: 2 });
-    });
-    try {
-      const shown = await page.evaluate(() => {
-        const canvas = document.querySelector('#main [data-control=dest] canvas');
-        return { width: canvas.width, height: canvas.height, cssWidth: canvas.getBoundingClientRect().width };
-      });
-      const dest = context.layout.main.controls.find((control) => control.name === 'dest');
-      assert.deepEqual(shown, { width: dest.width * 2, height: dest.height * 2, cssWidth: dest.width });
-      const tiles = await page.evaluate(() => performance.getEntriesByType('resource')
-        .map((entry) => entry.name.replace(/.*\//, '')).filter((name) => /^[bgry]h?(@2x)?\.png$/.test(name)));
-      assert.ok(tiles.length >= 8 && tiles.every((name) => name.includes('@2x')), `tiles fetched: ${tiles}`);
-      assert.deepEqual(errors, [], 'console errors');
-    } finally {
-      await page.close();
-    }
   },
 
   async 'the page looks like the desktop window for the same board'(context) {

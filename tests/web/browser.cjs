@@ -4,13 +4,17 @@
 const fs = require('fs');
 const http = require('http');
 const path = require('path');
+const zlib = require('zlib');
 const puppeteer = require('puppeteer-core');
 
 const kTypes = {
   '.html': 'text/html; charset=utf-8', '.js': 'text/javascript', '.css': 'text/css',
   '.json': 'application/json', '.wasm': 'application/wasm', '.png': 'image/png',
-  '.svg': 'image/svg+xml', '.wav': 'audio/wav', '.ttf': 'font/ttf',
+  '.svg': 'image/svg+xml', '.wav': 'audio/wav', '.ttf': 'font/ttf', '.woff2': 'font/woff2',
+  '.webmanifest': 'application/manifest+json',
 };
+// Sent gzip-compressed to a browser that takes it, as web servers send text.
+const kCompressed = new Set(['.html', '.js', '.css', '.json', '.wasm', '.svg', '.webmanifest']);
 
 // Serves `folder` on a free port; resolves to { url, close }.
 function serve(folder) {
@@ -22,8 +26,14 @@ function serve(folder) {
       response.writeHead(404).end();
       return;
     }
-    response.writeHead(200, { 'Content-Type': kTypes[path.extname(file)] ?? 'application/octet-stream' });
-    fs.createReadStream(file).pipe(response);
+    const type = path.extname(file);
+    const gzip = kCompressed.has(type) && /\bgzip\b/.test(request.headers['accept-encoding'] ?? '');
+    response.writeHead(200, {
+      'Content-Type': kTypes[type] ?? 'application/octet-stream',
+      ...(gzip ? { 'Content-Encoding': 'gzip' } : {}),
+    });
+    const body = fs.createReadStream(file);
+    (gzip ? body.pipe(zlib.createGzip()) : body).pipe(response);
   });
   return new Promise((resolve) => {
     server.listen(0, '127.0.0.1', () => resolve({

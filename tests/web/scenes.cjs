@@ -56,15 +56,24 @@ async function expectState(page, expected, what) {
   }
 }
 
-// A whole pixel near the middle of a cell, in page coordinates, and the
-// same point in twips on the board, as the page works it out.
+// A whole pixel of the window near the middle of a cell, in page
+// coordinates (the window is scaled to fit the page), and the same point in
+// twips on the board, as the page works it out.
 async function cellPoint(page, layout, cell) {
-  const box = await (await page.$('#main [data-control=dest]')).boundingBox();
+  const dest = await page.$('#main [data-control=dest]');
+  const box = await dest.boundingBox();
+  const scale = box.width / (await dest.evaluate((element) => element.offsetWidth));
   const g = layout.board;
   const px = (twips) => Math.round(twips / layout.twipsPerPixel);
   const x = px(g.left + (cell.column + 0.5) * g.cellWidth);
   const y = px(g.top + (cell.row + 0.5) * g.cellHeight);
-  return { pageX: box.x + x, pageY: box.y + y, x: x * layout.twipsPerPixel, y: y * layout.twipsPerPixel };
+  return { pageX: box.x + x * scale, pageY: box.y + y * scale, x: x * layout.twipsPerPixel, y: y * layout.twipsPerPixel };
+}
+
+// A viewport of the window's own size: the window at its own scale, 1.
+async function windowSized(page) {
+  const size = await page.$eval('#main', (main) => ({ width: main.offsetWidth, height: main.offsetHeight }));
+  await page.setViewport({ ...page.viewport(), ...size });
 }
 
 
@@ -80,8 +89,9 @@ async function desktopScene(browser, url, layout, transcriptProgram) {
     await page.mouse.click(at.pageX, at.pageY);
     await oracle.send(`press ${at.x} ${at.y}`);
     await expectState(page, await oracle.send('settle'), 'selection');
+    await windowSized(page);
     await page.mouse.move(0, 0);
-    await page.evaluate(() => document.fonts.ready);
+    await page.waitForSelector('#main:not(.fonts-pending)');
     assert.deepEqual(errors, [], 'console errors');
     return await (await page.$('#main')).screenshot();
   } finally {
@@ -90,4 +100,4 @@ async function desktopScene(browser, url, layout, transcriptProgram) {
   }
 }
 
-module.exports = { kState, kSecond, kMonth, holdStill, readState, expectState, cellPoint, desktopScene };
+module.exports = { kState, kSecond, kMonth, holdStill, readState, expectState, cellPoint, windowSized, desktopScene };

@@ -18,15 +18,25 @@ if [ ! -f "$wasm/build.ninja" ]; then
 fi
 cmake --build "$wasm"
 
-rm -rf "$out/fonts"
+rm -rf "$out"
 mkdir -p "$out/assets" "$out/fonts"
 runtime="$build/runtime" && mkdir -p -m 700 "$runtime"
 QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy XDG_RUNTIME_DIR="$runtime" \
     "$build/bin/pelmora_webexport" "$out/layout.json"
 cp "$wasm/pelmora.js" "$wasm/pelmora.wasm" "$out/"
-cp "$root"/web/page/* "$out/"
-cp "$root"/assets/*.png "$out/assets/"
+page="$root/web/page"
+cp "$page/index.html" "$page/pelmora.css" "$page/manifest.webmanifest" "$out/"
+# The page's modules as one script: one request instead of one each.
+node "$root/tools/web/bundle.cjs" "$page/main.js" "$out/page.js"
+# The board's eight tiles as one file of eight PNGs, at each size.
+for size in "" @2x; do
+    for tile in b g r y bh gh rh yh; do cat "$root/assets/$tile$size.png"; done > "$out/assets/tiles$size.bin"
+done
+cp "$root"/assets/background*.png "$root"/assets/legend_*.png "$root"/assets/icon-32.png \
+   "$root"/assets/icon-192.png "$root"/assets/icon-512.png "$out/assets/"
 # The game plays its sounds from its own folder: beside the page.
 cp "$root"/assets/*.wav "$out/"
 node "$root/tools/web/fonts.cjs" "$out"
+# Last: the offline copy lists every file above.
+node "$root/tools/web/offline.cjs" "$page/sw.js" "$out"
 echo "web: $out"

@@ -1,5 +1,6 @@
 // `dest`: the board drawn on a canvas, sharp at the screen's pixel ratio,
 // and the presses on it reported in twips from its inner corner.
+import { loadTileSheet } from './tilesheet.js';
 
 // Tile picture for a cell code: "b" for a blue box, "bh" for a blue box
 // selected; any other code draws nothing.
@@ -56,14 +57,23 @@ export class BoardView {
     this.codes = null;
     this.painted = null;
     this.ratio = 0;
+    this.scale = 1;  // the window's scale on the page
 
-    element.addEventListener('mousedown', (event) => {
+    const press = (event, button) => {
       // Every press counts, the second of a double-click too, as on the desktop.
       element.classList.remove('keyboard');  // a press puts the outline away
       const box = this.canvas.getBoundingClientRect();
-      const x = (event.clientX - box.left) * this.twipsPerPixel;
-      const y = (event.clientY - box.top) * this.twipsPerPixel;
-      onPress(kButtonCodes[event.button] ?? 0, shiftCode(event), x, y);
+      const x = ((event.clientX - box.left) / this.scale) * this.twipsPerPixel;
+      const y = ((event.clientY - box.top) / this.scale) * this.twipsPerPixel;
+      onPress(button, shiftCode(event), x, y);
+    };
+    element.addEventListener('mousedown', (event) => press(event, kButtonCodes[event.button] ?? 0));
+    // A touch or a pen is a left press the moment it lands; its default is
+    // cancelled so that no imitation mouse press follows it.
+    element.addEventListener('pointerdown', (event) => {
+      if (event.pointerType === 'mouse') return;
+      event.preventDefault();
+      press(event, kButtonCodes[0]);
     });
     element.addEventListener('contextmenu', (event) => event.preventDefault());
     element.addEventListener('keydown', (event) => {
@@ -150,18 +160,10 @@ export class BoardView {
     });
   }
 
-  // Loads the eight tile pictures, each in the drawing that suits the
-  // screen's pixel ratio; resolves when all are in.
+  // Loads the eight tile pictures, in the drawings that suit the screen's
+  // pixel ratio; resolves when all are in.
   async loadTiles() {
-    const tiles = new Map();
-    await Promise.all([...'bgryBGRY'].map((code) => {
-      const name = tileName(code);
-      const image = new Image();
-      image.srcset = `assets/${name}.png 1x, assets/${name}@2x.png 2x`;
-      tiles.set(name, image);
-      return image.decode();
-    }));
-    this.tiles = tiles;
+    this.tiles = await loadTileSheet(window.devicePixelRatio || 1);
     this.stretched = new Map();
   }
 
@@ -188,12 +190,33 @@ export class BoardView {
     this.nameCells(codes);
   }
 
+  // Where the canvas lies in `ancestor`, in its unscaled pixels.
+  offsetIn(ancestor) {
+    let x = 0;
+    let y = 0;
+    for (let node = this.canvas; node && node !== ancestor; node = node.offsetParent) {
+      x += node.offsetLeft;
+      y += node.offsetTop;
+    }
+    return { x, y };
+  }
+
+  // The window is drawn at `scale` on the page: the canvas takes the device
+  // pixels of that size, one to one.
+  setScale(scale) {
+    this.scale = scale;
+    this.paint();
+  }
+
   paint() {
-    const ratio = window.devicePixelRatio || 1;
+    const ratio = this.scale * (window.devicePixelRatio || 1);
     if (ratio !== this.ratio) {
       this.ratio = ratio;
       this.canvas.width = Math.round(this.width * ratio);
       this.canvas.height = Math.round(this.height * ratio);
+      // A whole number of device pixels on the screen, however it is scaled.
+      this.canvas.style.width = `${this.canvas.width / ratio}px`;
+      this.canvas.style.height = `${this.canvas.height / ratio}px`;
       this.stretched = new Map();
       this.painted = null;
     }

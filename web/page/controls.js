@@ -32,14 +32,21 @@ export function place(element, control) {
   return element;
 }
 
-// A picture at 1x, with its double-size drawing for sharper screens.
-export function picture(name) {
+// A picture at 1x, with its double-size drawing for sharper screens; with
+// `now` false it stays empty until showPicture(image).
+export function picture(name, now = true) {
   const image = new Image();
-  image.src = `assets/${name}.png`;
-  image.srcset = `assets/${name}.png 1x, assets/${name}@2x.png 2x`;
+  image.dataset.picture = name;
   image.alt = '';
   image.draggable = false;
+  if (now) showPicture(image);
   return image;
+}
+
+export function showPicture(image) {
+  const name = image.dataset.picture;
+  image.srcset = `assets/${name}.png 1x, assets/${name}@2x.png 2x`;
+  image.src = `assets/${name}.png`;
 }
 
 export function label(control) {

@@ -1,6 +1,7 @@
 // The windows the page draws itself: the modal message box and the
 // modeless About window.
 import { accessText, applyFont, buildControls, place } from './controls.js';
+import { centreInViewport, keepInViewport } from './fit.js';
 
 function captionBar(title, onClose) {
   const bar = document.createElement('div');
@@ -23,11 +24,15 @@ function captionBar(title, onClose) {
 }
 
 // Centres `dialog` in the page, worked out in floating point from its outer
-// size, as the desktop centres on the screen.
+// size, as the desktop centres on the screen, and keeps it inside the page
+// when the page changes size (a phone turned round) until `dialog` is gone.
 function centre(dialog) {
-  const box = dialog.getBoundingClientRect();
-  dialog.style.left = `${(window.innerWidth - box.width) / 2}px`;
-  dialog.style.top = `${(window.innerHeight - box.height) / 2}px`;
+  centreInViewport(dialog);
+  const keep = () => {
+    if (dialog.isConnected) keepInViewport(dialog);
+    else window.removeEventListener('resize', keep);
+  };
+  window.addEventListener('resize', keep);
 }
 
 // Lets the window be moved by its caption.
@@ -88,10 +93,14 @@ export function showMessage(text, title, font, parentFocus) {
       resolve();
     };
     // Enter, Space and Escape answer it; no key reaches the page behind.
+    // A key held down since before the box opened (the Enter that clicked
+    // LEVEL UP) only repeats: it does not answer.
     const keys = (event) => {
-      if (['Enter', 'Escape', ' '].includes(event.key)) close();
-      else if (event.key === 'Tab') ok.focus();
-      else return;
+      if (!event.repeat) {
+        if (['Enter', 'Escape', ' '].includes(event.key)) close();
+        else if (event.key === 'Tab') ok.focus();
+        else return;
+      }
       event.preventDefault();
       event.stopImmediatePropagation();
     };

@@ -2,9 +2,10 @@
 // the pictures, sounds and the compiled game, then deals the first board and
 // starts the timer. Every event goes through one queue to the game.
 import { BoardView } from './board.js';
-import { buildControls, picture, place } from './controls.js';
+import { buildControls, picture, place, showPicture } from './controls.js';
 import { AboutWindow, showMessage } from './dialogs.js';
 import { EventQueue } from './events.js';
+import { WindowFit } from './fit.js';
 import { MenuBar } from './menus.js';
 import { SoundPlayer } from './sound.js';
 
@@ -14,6 +15,9 @@ const programFolder = new URL('.', location.href).href.replace(/\/$/, '');
 
 // The layout table is a few dozen kilobytes; anything far larger is not it.
 const kLargestLayoutBytes = 1024 * 1024;
+// The labels stay blank until their fonts are in, at most this long (as
+// with the browser's own font-display: block).
+const kFontWaitMs = 3000;
 
 async function loadLayout() {
   const response = await fetch('layout.json');
@@ -34,8 +38,6 @@ function buildMainWindow(root, layout, events) {
   client.dataset.control = 'client';
   client.style.width = `${main.width}px`;
   client.style.height = `${main.height}px`;
-  client.style.backgroundImage =
-    `image-set(url("assets/${main.background}.png") 1x, url("assets/${main.background}@2x.png") 2x)`;
   root.append(menuBar, client);
 
   let board = null;
@@ -48,14 +50,45 @@ function buildMainWindow(root, layout, events) {
       return element;
     }
     if (control.kind === 'picture') {
-      // Drawn unscaled from its corner, clipped to its box.
+      // Drawn unscaled from its corner, clipped to its box; fetched after
+      // the first board.
       const box = place(document.createElement('div'), control);
-      box.append(picture(control.picture));
+      box.append(picture(control.picture, false));
       return box;
     }
     return null;
   });
   return { menuBar, client, board, controls };
+}
+
+// What the first board does not need, fetched once it is on the screen, so
+// that a slow phone shows the board sooner: the background and the legend
+// pictures, the fonts, the sounds (a sound played before it is in waits for
+// it), and the copy of the game's own files that lets it start and play
+// offline next time.
+function loadTheRest(root, client, layout, sound) {
+  const background = layout.main.background;
+  client.style.backgroundImage =
+    `image-set(url("assets/${background}.png") 1x, url("assets/${background}@2x.png") 2x)`;
+  root.querySelectorAll('img[data-picture]:not([src])').forEach(showPicture);
+
+  const fonts = document.createElement('link');
+  fonts.rel = 'stylesheet';
+  fonts.href = 'fonts.css';
+  const showLabels = () => root.classList.remove('fonts-pending');
+  fonts.addEventListener('error', showLabels);
+  fonts.addEventListener('load', () => {
+    // Every face now, not when first used: the About window and the message
+    // box then open with their text in place.
+    const faces = [...document.fonts].map((face) => face.load().catch(() => {}));
+    Promise.race([Promise.all(faces), new Promise((resolve) => setTimeout(resolve, kFontWaitMs))]).then(showLabels);
+  });
+  document.head.append(fonts);
+
+  sound.preload(layout.sounds.map((name) => `${programFolder}/${name}`));
+  if ('serviceWorker' in navigator) {
+    navigator.serviceWorker.register('sw.js').catch((error) => console.warn(`no offline copy: ${error.message}`));
+  }
 }
 
 async function start() {
@@ -93,6 +126,7 @@ async function start() {
     mnuFileQuit: () => queue.post('click', async () => quit()),
     mnuaswitch: () => queue.post('click', async () => about.show()),
   });
+  new WindowFit(root, window_.board).apply();  // the window is whole: its menu bar is in
   // "LEVEL UP" answers a click, and Enter or Space once Tab has reached it.
   const levelUp = window_.controls.get('Label3');
   levelUp.setAttribute('role', 'button');
@@ -105,7 +139,6 @@ async function start() {
   });
 
   const sound = new SoundPlayer(layout.sound);
-  sound.preload(layout.sounds.map((name) => `${programFolder}/${name}`));
   const board = window_.board;
   const [loaded] = await Promise.all([modulePromise, board.loadTiles()]);
   module = loaded;
@@ -122,10 +155,8 @@ async function start() {
   queue.post('load', () => call('pelmora_load'));
   await queue.settled();
   performance.mark('pelmora-first-board');
-  board.element.focus();
-  // Every face now, not when first used: the About window and the message
-  // box then open with their text in place.
-  document.fonts.forEach((face) => face.load().catch(() => {}));
+  board.element.focus({ preventScroll: true });
+  loadTheRest(root, window_.client, layout, sound);
   timer = setInterval(events.tick, layout.board.tickMilliseconds);
 }
 

@@ -1,6 +1,7 @@
 // The menu bar: titles with access keys (Alt and the underlined letter),
 // drop-down menus worked by mouse or arrows, Enter and Escape.
 import { accessText, applyFont } from './controls.js';
+import { currentScale } from './fit.js';
 
 export class MenuBar {
   // `menus` from the layout; `commands` maps an item's name to what it runs.
@@ -14,7 +15,8 @@ export class MenuBar {
     applyFont(element, font);
     this.menus = menus.map((menu) => this.buildMenu(menu, font));
     document.addEventListener('keydown', (event) => this.accessKey(event));
-    document.addEventListener('mousedown', (event) => {
+    // A press or a touch anywhere else puts the open menu away.
+    document.addEventListener('pointerdown', (event) => {
       if (this.open && !this.element.contains(event.target) && !this.open.list.contains(event.target)) this.close();
     });
   }
@@ -63,7 +65,11 @@ export class MenuBar {
       if (this.open && this.open.title === title) this.close();
       else this.show(built, false);
     });
-    title.addEventListener('mouseenter', () => { if (this.open && this.open.title !== title) this.show(built, false); });
+    // Passing over another title moves the open menu there; a touch that
+    // lands on one opens it by its press alone.
+    title.addEventListener('pointerenter', (event) => {
+      if (event.pointerType === 'mouse' && this.open && this.open.title !== title) this.show(built, false);
+    });
     return built;
   }
 
@@ -72,6 +78,7 @@ export class MenuBar {
     const box = menu.title.getBoundingClientRect();
     menu.list.style.left = `${box.left + window.scrollX}px`;
     menu.list.style.top = `${box.bottom + window.scrollY}px`;
+    menu.list.style.transform = `scale(${currentScale()})`;  // as large as the window's own bar
     menu.list.classList.remove('hidden');
     menu.title.classList.add('open');
     menu.title.setAttribute('aria-expanded', 'true');

@@ -8,8 +8,6 @@ const kBeepSeconds = 0.12;
 const kBeepGain = 0.2;
 // Sounds are decoded at this rate; the output converts them to its own.
 const kDecodeRate = 44100;
-// How long to wait for the browser to start audio before giving up on it.
-const kStartAudioMs = 250;
 
 // A RIFF file of the WAVE type whose chunks lie within it, with a PCM or
 // floating-point format chunk and a data chunk: nothing else reaches the
@@ -52,14 +50,22 @@ export class SoundPlayer {
       if (!this.context) this.context = new this.AudioContext();
       if (this.context.state === 'suspended') this.context.resume().catch(() => {});
     };
-    for (const type of ['pointerdown', 'keydown']) window.addEventListener(type, start, { capture: true });
+    // A touch counts as a gesture when it is lifted, a mouse press when it
+    // goes down.
+    for (const type of ['pointerdown', 'pointerup', 'keydown']) window.addEventListener(type, start, { capture: true });
   }
 
-  // Fetches and decodes the sound files once, from the start: nothing is
-  // fetched while the game runs. A play that comes first waits for its file.
-  // A file that fails to load is left out, so its play gives the beep.
+  // Fetches and decodes the sound files once, soon after the start: nothing
+  // is fetched while the game runs. A play that comes first fetches its
+  // file and waits for it. A file that fails to load is left out, so its
+  // play gives the beep.
   preload(urls) {
-    for (const url of urls) this.buffers.set(url, this.load(url));
+    for (const url of urls) this.buffer(url);
+  }
+
+  buffer(url) {
+    if (!this.buffers.has(url)) this.buffers.set(url, this.load(url));
+    return this.buffers.get(url);
   }
 
   async load(url) {
@@ -79,8 +85,8 @@ export class SoundPlayer {
 
   // Plays the sound at `url` to its end.
   async play(url) {
-    if (!(await this.started())) return;
-    const buffer = (await this.buffers.get(new URL(url, location.href).href)) ?? this.beep();
+    if (!this.started()) return;
+    const buffer = (await this.buffer(new URL(url, location.href).href)) ?? this.beep();
     const source = this.context.createBufferSource();
     source.buffer = buffer;
     source.connect(this.context.destination);
@@ -98,12 +104,11 @@ export class SoundPlayer {
     source.disconnect();
   }
 
-  // True once the browser lets the page play sound.
-  async started() {
-    if (!this.context) return false;
-    if (this.context.state === 'running') return true;
-    await Promise.race([this.context.resume().catch(() => {}), delay(kStartAudioMs)]);
-    return this.context.state === 'running';
+  // True while the browser lets the page play sound. Where it does not
+  // (no gesture yet, or audio blocked), a play goes by at once, as with no
+  // audio at all; the next press or key asks the browser again.
+  started() {
+    return this.context !== null && this.context.state === 'running';
   }
 
   beep() {
