@@ -16,13 +16,16 @@ bool FreshKeysOnly::eventFilter(QObject* watched, QEvent* event) {
     auto* widget = qobject_cast<QWidget*>(watched);
     if (!widget || (widget != &box_ && !box_.isAncestorOf(widget))) return false;
     const auto* key = static_cast<QKeyEvent*>(event);
-    if (key->isAutoRepeat()) return true;
-    if (press) {
-        pressedHere_.insert(key->key());
-        return false;
+    const int code = key->key();
+    if (!press) {
+        lastRelease_.insert(code, key->timestamp());
+        return key->isAutoRepeat();
     }
-    // The release of a key that went down before the box opened.
-    return !pressedHere_.contains(key->key());
+    // A repeat. Under X11 a held key repeats as a release and a press at the
+    // same moment, which Qt does not always mark as a repeat; a press the
+    // player makes comes later than the release before it.
+    const auto released = lastRelease_.constFind(code);
+    return key->isAutoRepeat() || (released != lastRelease_.cend() && *released == key->timestamp());
 }
 
 }  // namespace pelmora

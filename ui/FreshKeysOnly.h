@@ -1,11 +1,11 @@
 // Lets a modal box take only keys pressed while it is open. A key the player
 // was already holding when the box came up (the Enter or Space that clicked
-// LEVEL UP, say) goes on repeating, and its repeats and its release must not
-// answer the box before the player has read it.
+// LEVEL UP, say) goes on repeating, and its repeats must not answer the box
+// before the player has read it.
 #pragma once
 
+#include <QHash>
 #include <QObject>
-#include <QSet>
 
 class QWidget;
 
@@ -23,7 +23,7 @@ protected:
 
 private:
     QWidget& box_;
-    QSet<int> pressedHere_;  // keys pressed since the box opened
+    QHash<int, quint64> lastRelease_;  // key -> the time it was last let go
 };
 
 }  // namespace pelmora
