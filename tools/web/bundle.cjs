@@ -1,7 +1,8 @@
 // Joins the page's modules into one script, so that a phone fetches one file
 // where it fetched one per module (on a slow network every round trip
 // counts). Each module keeps a scope of its own; what it exports is all the
-// others see of it, and modules run in the order the browser would run them.
+// others see of it, and modules run in the order the browser would run them;
+// whole-line comments, blank lines and indentation are left out.
 // It knows the two forms the page uses, `import { a, b } from './x.js';` and
 // `export` before a declaration, and refuses any other.
 // Usage: node tools/web/bundle.cjs ENTRY.js OUT.js
@@ -33,7 +34,9 @@ function parse(file) {
     if (/^export\b/.test(line)) throw new Error(`${where}: an export this bundler does not know`);
     return line;
   });
-  return { imports, exports, body: lines.join('\n') };
+  // Comments and indentation are for the reader: a phone need not fetch them.
+  const body = lines.map((line) => line.trim()).filter((line) => line && !line.startsWith('//')).join('\n');
+  return { imports, exports, body };
 }
 
 function bundle(entry) {

@@ -163,7 +163,12 @@ export class BoardView {
   // Loads the eight tile pictures, in the drawings that suit the screen's
   // pixel ratio; resolves when all are in.
   async loadTiles() {
-    this.tiles = await loadTileSheet(window.devicePixelRatio || 1);
+    this.setTiles(await loadTileSheet(window.devicePixelRatio || 1));
+  }
+
+  // `tiles`: tile name -> picture, as loadTileSheet gives them.
+  setTiles(tiles) {
+    this.tiles = tiles;
     this.stretched = new Map();
   }
 

@@ -8,6 +8,7 @@ import { EventQueue } from './events.js';
 import { WindowFit } from './fit.js';
 import { MenuBar } from './menus.js';
 import { SoundPlayer } from './sound.js';
+import { loadTileSheet } from './tilesheet.js';
 
 // The folder of the page itself, without its last "/": where the game
 // looks for its sound files, as the desktop looks beside the program.
@@ -93,7 +94,10 @@ function loadTheRest(root, client, layout, sound) {
 
 async function start() {
   const root = document.getElementById('main');
+  // The game, the tiles and the layout all at once: on a slow phone each
+  // takes a while.
   const modulePromise = createPelmora({ page: {}, locateFile: (file) => file });
+  const tilesPromise = loadTileSheet(window.devicePixelRatio || 1);
   const layout = await loadLayout();
   document.title = layout.main.caption;
 
@@ -140,7 +144,8 @@ async function start() {
 
   const sound = new SoundPlayer(layout.sound);
   const board = window_.board;
-  const [loaded] = await Promise.all([modulePromise, board.loadTiles()]);
+  const [loaded, tiles] = await Promise.all([modulePromise, tilesPromise]);
+  board.setTiles(tiles);
   module = loaded;
   Object.assign(module.page, {
     drawBoard: (codes) => board.draw(codes),

@@ -8,6 +8,8 @@ const kBeepSeconds = 0.12;
 const kBeepGain = 0.2;
 // Sounds are decoded at this rate; the output converts them to its own.
 const kDecodeRate = 44100;
+// How long a play waits for an output it has just opened to start.
+const kStartAudioMs = 250;
 
 // A RIFF file of the WAVE type whose chunks lie within it, with a PCM or
 // floating-point format chunk and a data chunk: nothing else reaches the
@@ -44,15 +46,15 @@ export class SoundPlayer {
     this.AudioContext = window.AudioContext || window.webkitAudioContext;
     this.context = null;
     // Browsers let a page play sound only after a gesture: the audio output
-    // is opened at the first press or key on the page, and not before.
-    const start = () => {
-      if (!this.AudioContext) return;
-      if (!this.context) this.context = new this.AudioContext();
-      if (this.context.state === 'suspended') this.context.resume().catch(() => {});
-    };
+    // is opened at the first press or key on the page, and not before. It is
+    // opened once the press is on the screen (opening it takes a while on a
+    // slow phone), which the gesture allows.
+    const afterThisFrame = () => requestAnimationFrame(() => setTimeout(() => this.startAudio(), 0));
     // A touch counts as a gesture when it is lifted, a mouse press when it
     // goes down.
-    for (const type of ['pointerdown', 'pointerup', 'keydown']) window.addEventListener(type, start, { capture: true });
+    for (const type of ['pointerdown', 'pointerup', 'keydown']) {
+      window.addEventListener(type, afterThisFrame, { capture: true });
+    }
   }
 
   // Fetches and decodes the sound files once, soon after the start: nothing
@@ -85,7 +87,7 @@ export class SoundPlayer {
 
   // Plays the sound at `url` to its end.
   async play(url) {
-    if (!this.started()) return;
+    if (!(await this.started())) return;
     const buffer = (await this.buffer(new URL(url, location.href).href)) ?? this.beep();
     const source = this.context.createBufferSource();
     source.buffer = buffer;
@@ -104,10 +106,24 @@ export class SoundPlayer {
     source.disconnect();
   }
 
-  // True while the browser lets the page play sound. Where it does not
-  // (no gesture yet, or audio blocked), a play goes by at once, as with no
-  // audio at all; the next press or key asks the browser again.
-  started() {
+  // Opens the audio output, or asks the browser again for one it holds
+  // back; resolves once it runs, or never.
+  startAudio() {
+    if (!this.AudioContext) return null;
+    if (!this.context) this.context = new this.AudioContext();
+    return this.context.state === 'suspended' ? this.context.resume().catch(() => {}) : null;
+  }
+
+  // True while the browser lets the page play sound. Where it does not (no
+  // gesture yet, or audio blocked), a play goes by at once, as with no
+  // audio at all; the next press or key asks the browser again. Only a
+  // play that comes before its own gesture has opened the output (a quick
+  // second press) opens it and gives it a moment to start.
+  async started() {
+    if (!this.context) {
+      const starting = this.startAudio();
+      if (starting) await Promise.race([starting, delay(kStartAudioMs)]);
+    }
     return this.context !== null && this.context.state === 'running';
   }
 
