@@ -34,11 +34,12 @@ function sizes(webDir) {
     raw += data.length;
     gzip += zlib.gzipSync(data, { level: 9 }).length;
   }
-  // The page's own scripts, styles and layout table, apart.
+  // The page's own scripts, styles and layout table, apart (index.html
+  // carries copies of them).
   let pageRaw = 0;
   let pageGzip = 0;
   for (const file of fs.readdirSync(webDir)) {
-    if (!/\.(js|css|html|json)$/.test(file) || files.includes(file)) continue;
+    if (!/\.(js|css|json)$/.test(file) || files.includes(file)) continue;
     const data = fs.readFileSync(path.join(webDir, file));
     pageRaw += data.length;
     pageGzip += zlib.gzipSync(data, { level: 9 }).length;

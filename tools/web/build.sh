@@ -37,6 +37,8 @@ cp "$root"/assets/background*.png "$root"/assets/legend_*.png "$root"/assets/ico
 # The game plays its sounds from its own folder: beside the page.
 cp "$root"/assets/*.wav "$out/"
 node "$root/tools/web/fonts.cjs" "$out"
+# What the first board needs, into index.html.
+node "$root/tools/web/inline.cjs" "$out"
 # Last: the offline copy lists every file above.
 node "$root/tools/web/offline.cjs" "$page/sw.js" "$out"
 echo "web: $out"

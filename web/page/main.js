@@ -9,21 +9,28 @@ import { WindowFit } from './fit.js';
 import { MenuBar } from './menus.js';
 import { SoundPlayer } from './sound.js';
 import { loadTileSheet } from './tilesheet.js';
+import { carriedBytes, carriedText } from './carried.js';
 
 // The folder of the page itself, without its last "/": where the game
 // looks for its sound files, as the desktop looks beside the program.
 const programFolder = new URL('.', location.href).href.replace(/\/$/, '');
 
-// The layout table is a few dozen kilobytes; anything far larger is not it.
+// The layout table is a few dozen kilobytes, the game's code a few dozen
+// more; anything far larger is not them.
 const kLargestLayoutBytes = 1024 * 1024;
+const kLargestGameBytes = 4 * 1024 * 1024;
 // The labels stay blank until their fonts are in, at most this long (as
 // with the browser's own font-display: block).
 const kFontWaitMs = 3000;
 
+// The layout table, carried in the page or else from layout.json.
 async function loadLayout() {
-  const response = await fetch('layout.json');
-  if (!response.ok) throw new Error(`layout.json: ${response.status}`);
-  const text = await response.text();
+  let text = carriedText('layout', kLargestLayoutBytes);
+  if (text === null) {
+    const response = await fetch('layout.json');
+    if (!response.ok) throw new Error(`layout.json: ${response.status}`);
+    text = await response.text();
+  }
   if (text.length > kLargestLayoutBytes) throw new Error('layout.json is too large');
   const layout = JSON.parse(text);
   if (!layout.main || !layout.about || !layout.board) throw new Error('layout.json lacks a window');
@@ -96,7 +103,8 @@ async function start() {
   const root = document.getElementById('main');
   // The game, the tiles and the layout all at once: on a slow phone each
   // takes a while.
-  const modulePromise = createPelmora({ page: {}, locateFile: (file) => file });
+  const code = carriedBytes('game-code', kLargestGameBytes);
+  const modulePromise = createPelmora({ page: {}, locateFile: (file) => file, ...(code ? { wasmBinary: code } : {}) });
   const tilesPromise = loadTileSheet(window.devicePixelRatio || 1);
   const layout = await loadLayout();
   document.title = layout.main.caption;

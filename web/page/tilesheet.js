@@ -1,7 +1,9 @@
 // The board's eight tile pictures come in one file, the eight PNG files one
 // after the other (made by tools/web/build.sh), so that a slow phone fetches
-// one file where it fetched eight. Each picture is checked to be a whole PNG
-// within the file before the browser's decoder sees it.
+// one file where it fetched eight; the double-size ones come inside the page
+// itself. Each picture is checked to be a whole PNG within the file before
+// the browser's decoder sees it.
+import { carriedBytes } from './carried.js';
 
 // The order of the pictures in the file, by tile name.
 const kTileNames = ['b', 'g', 'r', 'y', 'bh', 'gh', 'rh', 'yh'];
@@ -28,9 +30,13 @@ function pngLength(bytes, at) {
 // double-size drawings from 1.5 on, as the page's preload picks them), as a
 // map from tile name to a decoded picture.
 export async function loadTileSheet(ratio) {
-  const response = await fetch(`assets/tiles${ratio >= 1.5 ? '@2x' : ''}.bin`);
-  if (!response.ok) throw new Error(`tile pictures: ${response.status}`);
-  const bytes = new Uint8Array(await response.arrayBuffer());
+  const sharp = ratio >= 1.5;
+  let bytes = sharp ? carriedBytes('tiles@2x', kLargestBytes) : null;
+  if (!bytes) {
+    const response = await fetch(`assets/tiles${sharp ? '@2x' : ''}.bin`);
+    if (!response.ok) throw new Error(`tile pictures: ${response.status}`);
+    bytes = new Uint8Array(await response.arrayBuffer());
+  }
   if (bytes.length > kLargestBytes) throw new Error('tile pictures: too large');
   const pictures = [];
   for (let at = 0; pictures.length < kTileNames.length;) {
