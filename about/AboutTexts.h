@@ -1,16 +1,22 @@
 // Every text the About window shows or opens, kept together so the window
-// code only places them.
+// code only places them. The window shows the translatable ones through
+// AboutWindow::tr (the player's language); the program's name and the
+// links are the same in every language.
 #pragma once
+
+#include <QtGlobal>
 
 namespace pelmora::about::texts {
 
-inline constexpr char kCaption[] = "About Pelmora";
+inline constexpr char kCaption[] = QT_TRANSLATE_NOOP("pelmora::about::AboutWindow", "About Pelmora");
 inline constexpr char kProgramName[] = "Pelmora";
-inline constexpr char kVersion[] = "Version 1.0";
-inline constexpr char kSupportQuestion[] = "Have questions?  Need technical support? ";
-inline constexpr char kContactUs[] = "Contact us";
-inline constexpr char kOkButton[] = "&OK";
-inline constexpr char kCopyright[] = "Copyright \u00A9 2026 Pelmora Games";
+inline constexpr char kVersion[] = QT_TRANSLATE_NOOP("pelmora::about::AboutWindow", "Version 1.0");
+inline constexpr char kSupportQuestion[] =
+    QT_TRANSLATE_NOOP("pelmora::about::AboutWindow", "Have questions?  Need technical support? ");
+inline constexpr char kContactUs[] = QT_TRANSLATE_NOOP("pelmora::about::AboutWindow", "Contact us");
+inline constexpr char kOkButton[] = QT_TRANSLATE_NOOP("pelmora::about::AboutWindow", "&OK");
+inline constexpr char kCopyright[] =
+    QT_TRANSLATE_NOOP("pelmora::about::AboutWindow", "Copyright \u00A9 2026 Pelmora Games");
 
 // The three places the window's links lead to.
 inline constexpr char kProductPage[] = "http://www.pelmora-games.example/pelmora";
@@ -19,7 +25,9 @@ inline constexpr char kMakerHomePage[] = "http://www.pelmora-games.example/";
 
 // The how-to-play text exactly as the game keeps it: every line, the last
 // one too, ends in a carriage return and line feed.
-inline constexpr char kHowToPlay[] =
+//: The how-to-play text: every line must fit the text box's width, which
+//: holds about 50 characters; end each line with a line break.
+inline constexpr char kHowToPlay[] = QT_TRANSLATE_NOOP("pelmora::about::AboutWindow",
     "Welcome to: Pelmora\r\n"
     "--------------------------------------\r\n"
     "\r\n"
@@ -41,6 +49,6 @@ inline constexpr char kHowToPlay[] =
     "colored boxes in another order so as to\r\n"
     "make more moves possible.\r\n"
     "\r\n"
-    "Good Luck! ;-)\r\n";
+    "Good Luck! ;-)\r\n");
 
 }  // namespace pelmora::about::texts

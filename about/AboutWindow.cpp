@@ -44,7 +44,7 @@ AboutWindow::AboutWindow(LinkOpener openLink)
 
 void AboutWindow::setUpWindow() {
     setObjectName("frmAbout");
-    setWindowTitle(texts::kCaption);
+    setWindowTitle(tr(texts::kCaption));
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(twips::size(layout::kClientWidth, layout::kClientHeight));
     setFont(fonts::make(layout::kWindowFont));
@@ -75,7 +75,7 @@ void AboutWindow::addHeading() {
     connect(title, &ClickableLabel::clicked, this, [this] { followLink(texts::kSupportMail); });
 
     addLabel(new QLabel(texts::kProgramName), "Label2", layout::kNameLabel.toPixels());
-    addLabel(new QLabel(texts::kVersion), "Label3", layout::kVersionLabel.toPixels());
+    addLabel(new QLabel(tr(texts::kVersion)), "Label3", layout::kVersionLabel.toPixels());
 
     auto* webPage = new ClickableLabel(texts::kProductPage);
     addLabel(webPage, "Label4", layout::kWebPageLabel.toPixels());
@@ -95,15 +95,15 @@ void AboutWindow::addHowToPlay() {
     box->setReadOnly(true);
     box->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
 
-    box->setPlainText(QString::fromUtf8(texts::kHowToPlay));
+    box->setPlainText(tr(texts::kHowToPlay));
 }
 
 void AboutWindow::addSupportLine() {
-    auto* question = addLabel(new QLabel(texts::kSupportQuestion), "Label1",
+    auto* question = addLabel(new QLabel(tr(texts::kSupportQuestion)), "Label1",
                               layout::kQuestionLabel.toPixels());
     question->setCursor(applicationPointer::kCustomPointer);
 
-    auto* contact = new ClickableLabel(texts::kContactUs);
+    auto* contact = new ClickableLabel(tr(texts::kContactUs));
     addLabel(contact, "Label7", layout::kContactLabel.toPixels());
     contact->setFont(fonts::make(layout::kContactFont));
     setTextColour(contact, layout::kContactText);
@@ -120,7 +120,7 @@ void AboutWindow::addFooter() {
     rule->setPalette(rulePalette);
     rule->setAutoFillBackground(true);
 
-    auto* ok = new QPushButton(texts::kOkButton, this);
+    auto* ok = new QPushButton(tr(texts::kOkButton), this);
     ok->setObjectName("cmdOK");
     ok->setGeometry(layout::kOkButton.toPixels());
     // Default button: Enter clicks it. Escape closes any dialog window.
@@ -128,7 +128,7 @@ void AboutWindow::addFooter() {
     ok->setFocus();
     connect(ok, &QPushButton::clicked, this, &QWidget::close);
 
-    auto* copyright = addLabel(new QLabel(QString::fromUtf8(texts::kCopyright)), "Label8",
+    auto* copyright = addLabel(new QLabel(tr(texts::kCopyright)), "Label8",
                                layout::kCopyrightLabel.toPixels());
     copyright->setCursor(applicationPointer::kCustomPointer);
 }

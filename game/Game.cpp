@@ -10,11 +10,6 @@
 #include "game/Settling.h"
 
 namespace pelmora {
-namespace {
-
-constexpr const char* kNextLevelPrefix = "NEXT LEVEL: ";
-
-}  // namespace
 
 Game::Game(Host& host, RandomSource& random, const Position& position)
     : host_(host), random_(random), board_(position.board) {

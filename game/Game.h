@@ -49,6 +49,8 @@ public:
     static constexpr const char* kWinSound = "win.wav";
     static constexpr const char* kRefusalText = "You need more points!";
     static constexpr const char* kRefusalTitle = "Nope";
+    // NEXTLEVEL reads this followed by the threshold.
+    static constexpr const char* kNextLevelPrefix = "NEXT LEVEL: ";
 
 private:
     // The procedures the handlers share.

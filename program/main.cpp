@@ -7,6 +7,7 @@
 #include "program/DisplayCheck.h"
 #include "program/GameProgram.h"
 #include "program/DeferredSoundPlayer.h"
+#include "widgets/Catalogues.h"
 
 // Qt is told which display to use only by the environment; without one it
 // would abort, so the game looks first and says what is missing.
@@ -22,6 +23,8 @@ int main(int argc, char* argv[]) {
     const auto app = startApplication(argc, argv);
     QApplication::setApplicationName("Pelmora");
     QApplication::setDesktopFileName("pelmora");
+    // Every window is built in the player's language from here on.
+    const pelmora::Catalogues catalogues(QLocale::system());
 
     pelmora::DeferredSoundPlayer sound(pelmora::soundModulePath(), [] { QApplication::beep(); });
     pelmora::MixingGenerator generator;

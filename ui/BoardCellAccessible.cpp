@@ -1,5 +1,6 @@
 #include "ui/BoardCellAccessible.h"
 
+#include <QCoreApplication>
 #include <QWidget>
 #include <QWindow>
 
@@ -10,24 +11,33 @@
 namespace pelmora {
 namespace {
 
-// The colours by the game's own names: the box drawn violet is "blue".
-const char* colourName(char normalBox) {
-    switch (normalBox) {
-        case code::kBlue: return "blue";
-        case code::kGreen: return "green";
-        case code::kRed: return "red";
-        case code::kYellow: return "yellow";
-        default: return nullptr;
-    }
-}
+constexpr char kContext[] = "pelmora::BoardCellAccessible";
+
+// Each box by its colour's own name (the box drawn violet is "blue"), whole:
+// in many languages the colour's word changes with the word for box.
+struct CellName {
+    char code;
+    const char* name;
+};
+constexpr CellName kCellNames[] = {
+    {code::kBlue, QT_TRANSLATE_NOOP("pelmora::BoardCellAccessible", "blue box")},
+    {code::kGreen, QT_TRANSLATE_NOOP("pelmora::BoardCellAccessible", "green box")},
+    {code::kRed, QT_TRANSLATE_NOOP("pelmora::BoardCellAccessible", "red box")},
+    {code::kYellow, QT_TRANSLATE_NOOP("pelmora::BoardCellAccessible", "yellow box")},
+    {code::kSelectedBlue, QT_TRANSLATE_NOOP("pelmora::BoardCellAccessible", "blue box, selected")},
+    {code::kSelectedGreen, QT_TRANSLATE_NOOP("pelmora::BoardCellAccessible", "green box, selected")},
+    {code::kSelectedRed, QT_TRANSLATE_NOOP("pelmora::BoardCellAccessible", "red box, selected")},
+    {code::kSelectedYellow, QT_TRANSLATE_NOOP("pelmora::BoardCellAccessible", "yellow box, selected")},
+};
+//: A cell of the board with no box in it.
+constexpr const char* kEmpty = QT_TRANSLATE_NOOP("pelmora::BoardCellAccessible", "empty");
 
 }  // namespace
 
 QString BoardCellAccessible::nameFor(char cellCode) {
-    if (isNormalBox(cellCode)) return QStringLiteral("%1 box").arg(colourName(cellCode));
-    if (isSelectedBox(cellCode))
-        return QStringLiteral("%1 box, selected").arg(colourName(normalFormOf(cellCode)));
-    return QStringLiteral("empty");  // as drawn: any other code shows nothing
+    for (const CellName& cell : kCellNames)
+        if (cell.code == cellCode) return QCoreApplication::translate(kContext, cell.name);
+    return QCoreApplication::translate(kContext, kEmpty);  // as drawn: any other code shows nothing
 }
 
 bool BoardCellAccessible::readsDifferently(char before, char after) {

@@ -68,7 +68,7 @@ BoardSurface::BoardSurface(QWidget* parent) : QWidget(parent) {
     setAutoFillBackground(true);
     // Tab reaches it, and a press gives it the focus back.
     setFocusPolicy(Qt::StrongFocus);
-    setAccessibleName("Board");
+    setAccessibleName(tr("Board"));
 }
 
 void BoardSurface::drawBoard(const Board& board, const TileHolder& tiles) {

@@ -12,6 +12,7 @@
 #include "game/Rules.h"
 #include "ui/BoardAccessible.h"
 #include "ui/BoardSurface.h"
+#include "ui/GameWords.h"
 #include "ui/MainLayout.h"
 #include "ui/Pictures.h"
 #include "ui/StatusLabelAccessible.h"
@@ -26,9 +27,15 @@ namespace {
 // What assistive technology calls the status labels, so that "4500" is read
 // as "Points 4500". NEXTLEVEL's own text says what it is.
 const std::pair<const char*, const char*> kSpokenNames[] = {
-    {"Pts", "Points"},           {"SelPts", "Selection value"},      {"lvl", "Current level"},
-    {"Nmmc", "Reset cost"},      {"Label6", "Red boxes left"},       {"Label8", "Blue boxes left"},
-    {"Label10", "Green boxes left"}, {"Label12", "Yellow boxes left"}, {"Label4", "Boxes left"}};
+    {"Pts", QT_TRANSLATE_NOOP("pelmora::MainWindow", "Points")},
+    {"SelPts", QT_TRANSLATE_NOOP("pelmora::MainWindow", "Selection value")},
+    {"lvl", QT_TRANSLATE_NOOP("pelmora::MainWindow", "Current level")},
+    {"Nmmc", QT_TRANSLATE_NOOP("pelmora::MainWindow", "Reset cost")},
+    {"Label6", QT_TRANSLATE_NOOP("pelmora::MainWindow", "Red boxes left")},
+    {"Label8", QT_TRANSLATE_NOOP("pelmora::MainWindow", "Blue boxes left")},
+    {"Label10", QT_TRANSLATE_NOOP("pelmora::MainWindow", "Green boxes left")},
+    {"Label12", QT_TRANSLATE_NOOP("pelmora::MainWindow", "Yellow boxes left")},
+    {"Label4", QT_TRANSLATE_NOOP("pelmora::MainWindow", "Boxes left")}};
 
 // Left-aligned from the top, over whatever lies behind it.
 QLabel* addLabel(QLabel* label, const char* name, const QString& text, TwipsRect place,
@@ -37,7 +44,7 @@ QLabel* addLabel(QLabel* label, const char* name, const QString& text, TwipsRect
     // Named before its first text: Qt settles what kind of accessible object
     // a label is as soon as its text first changes.
     for (auto [object, spoken] : kSpokenNames)
-        if (qstrcmp(object, name) == 0) label->setAccessibleName(spoken);
+        if (qstrcmp(object, name) == 0) label->setAccessibleName(MainWindow::tr(spoken));
     label->setText(text);
     label->setGeometry(place.toPixels());
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -128,15 +135,15 @@ void MainWindow::buildStatusStrip(QWidget* client) {
                                layout::kStatusFont);
         shownTexts_.push_back({colourText(label, layout::kLabelText), text});
     };
-    const auto caption = [&](const char* name, const char* text, TwipsRect place) {
+    const auto caption = [&](const char* name, const QString& text, TwipsRect place) {
         colourText(addLabel(new QLabel(frame), name, text, place, layout::kStatusFont), layout::kLabelText);
     };
-    caption("Null", "Selection Value: ", layout::kSelectionCaption);
+    caption("Null", tr("Selection Value: "), layout::kSelectionCaption);
     status("SelPts", &StatusTexts::SelPts, layout::kSelPts);
-    caption("Null2", "Current Level: ", layout::kLevelCaption);
+    caption("Null2", tr("Current Level: "), layout::kLevelCaption);
     status("lvl", &StatusTexts::lvl, layout::kLvl);
     status("Nmmc", &StatusTexts::Nmmc, layout::kNmmc);
-    caption("Null3", "Reset Cost:", layout::kResetCostCaption);
+    caption("Null3", tr("Reset Cost:"), layout::kResetCostCaption);
 }
 
 void MainWindow::buildTopBands(QWidget* client) {
@@ -163,7 +170,7 @@ void MainWindow::buildTopBands(QWidget* client) {
         ->hide();
 
     auto* levelUp = new ClickableLabel(client);
-    addLabel(levelUp, "Label3", "LEVEL UP", layout::kLabel3, layout::kLevelUpFont);
+    addLabel(levelUp, "Label3", tr("LEVEL UP"), layout::kLabel3, layout::kLevelUpFont);
     connect(levelUp, &ClickableLabel::clicked, this, [this] { game_.Label3_Click(); });
 
     colourText(shown("Pts", &StatusTexts::Pts, layout::kPts, layout::kPointsFont), layout::kPointsColour)
@@ -171,19 +178,19 @@ void MainWindow::buildTopBands(QWidget* client) {
 }
 
 void MainWindow::buildMenus() {
-    QMenu* file = menuBar()->addMenu("&File");
+    QMenu* file = menuBar()->addMenu(tr("&File"));
     file->setObjectName("mnuFile");
-    QAction* reset = file->addAction("Reset");
+    QAction* reset = file->addAction(tr("Reset"));
     reset->setObjectName("mnuFileNew");
     connect(reset, &QAction::triggered, this, [this] { game_.mnuFileNew_Click(); });
     file->addSeparator()->setObjectName("sep1");
-    QAction* quit = file->addAction("Quit");
+    QAction* quit = file->addAction(tr("Quit"));
     quit->setObjectName("mnuFileQuit");
     connect(quit, &QAction::triggered, this, &MainWindow::mnuFileQuit_Click);
 
-    QMenu* help = menuBar()->addMenu("&Help");
+    QMenu* help = menuBar()->addMenu(tr("&Help"));
     help->setObjectName("mnuabout");
-    QAction* about = help->addAction("How to Play / About Pelmora...");
+    QAction* about = help->addAction(tr("How to Play / About Pelmora..."));
     about->setObjectName("mnuaswitch");
     connect(about, &QAction::triggered, this, &MainWindow::mnuaswitch_Click);
 }
@@ -214,7 +221,7 @@ void MainWindow::paintBoard(const Board& board) {
 
 void MainWindow::showTexts(const StatusTexts& texts) {
     for (const ShownText& shown : shownTexts_)
-        StatusLabelAccessible::showText(shown.label, QString::fromStdString(texts.*shown.text));
+        StatusLabelAccessible::showText(shown.label, gameWords::status(texts.*shown.text));
 }
 
 }  // namespace pelmora

@@ -5,6 +5,7 @@
 #include <QMessageBox>
 
 #include "ui/FreshKeysOnly.h"
+#include "ui/GameWords.h"
 #include "ui/ProgramFolder.h"
 #include "ui/sound/SoundPlayer.h"
 
@@ -13,8 +14,7 @@ namespace pelmora {
 void WindowHost::playSoundAndWait(const std::string& path) { sound_.playAndWait(path); }
 
 void WindowHost::showMessage(const std::string& text, const std::string& title) {
-    QMessageBox box(QMessageBox::NoIcon, QString::fromStdString(title),
-                    QString::fromStdString(text), QMessageBox::Ok,
+    QMessageBox box(QMessageBox::NoIcon, gameWords::message(title), gameWords::message(text), QMessageBox::Ok,
                     QApplication::activeWindow());
     box.setObjectName("message");
     const FreshKeysOnly heldKeysIgnored(box);

@@ -11,6 +11,7 @@
 #include "tests/support/SilentSound.h"
 #include "ui/BoardSurface.h"
 #include "ui/MainWindow.h"
+#include "widgets/Catalogues.h"
 #include "widgets/Twips.h"
 
 namespace {
@@ -50,6 +51,8 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("screenshot.png");
 
+    // In the player's language, as the game itself (LANG=de_DE.UTF-8 ...).
+    const pelmora::Catalogues catalogues(QLocale::system());
     pelmora::test_support::SilentSound sound;
     pelmora::MixingGenerator generator(kSeed);  // the same board every time
     StoppedClock clock;

@@ -1,0 +1,217 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de">
+<context>
+    <name>pelmora::BoardCellAccessible</name>
+    <message>
+        <source>blue box</source>
+        <translation>blaues Kästchen</translation>
+    </message>
+    <message>
+        <source>green box</source>
+        <translation>grünes Kästchen</translation>
+    </message>
+    <message>
+        <source>red box</source>
+        <translation>rotes Kästchen</translation>
+    </message>
+    <message>
+        <source>yellow box</source>
+        <translation>gelbes Kästchen</translation>
+    </message>
+    <message>
+        <source>blue box, selected</source>
+        <translation>blaues Kästchen, ausgewählt</translation>
+    </message>
+    <message>
+        <source>green box, selected</source>
+        <translation>grünes Kästchen, ausgewählt</translation>
+    </message>
+    <message>
+        <source>red box, selected</source>
+        <translation>rotes Kästchen, ausgewählt</translation>
+    </message>
+    <message>
+        <source>yellow box, selected</source>
+        <translation>gelbes Kästchen, ausgewählt</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <extracomment>A cell of the board with no box in it.</extracomment>
+        <translation>leer</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::BoardSurface</name>
+    <message>
+        <source>Board</source>
+        <translation>Spielfeld</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::GameWords</name>
+    <message>
+        <source>You need more points!</source>
+        <translation>Du brauchst mehr Punkte!</translation>
+    </message>
+    <message>
+        <source>Nope</source>
+        <translation>Leider nein</translation>
+    </message>
+    <message>
+        <source>NEXT LEVEL: %1</source>
+        <extracomment>The label above the board; %1 is the points the next level needs.</extracomment>
+        <translation>NÄCHSTE STUFE: %1</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::MainWindow</name>
+    <message>
+        <source>Points</source>
+        <translation>Punkte</translation>
+    </message>
+    <message>
+        <source>Selection value</source>
+        <translation>Auswahlwert</translation>
+    </message>
+    <message>
+        <source>Current level</source>
+        <translation>Aktuelle Stufe</translation>
+    </message>
+    <message>
+        <source>Reset cost</source>
+        <translation>Mischpreis</translation>
+    </message>
+    <message>
+        <source>Red boxes left</source>
+        <translation>Rote Kästchen übrig</translation>
+    </message>
+    <message>
+        <source>Blue boxes left</source>
+        <translation>Blaue Kästchen übrig</translation>
+    </message>
+    <message>
+        <source>Green boxes left</source>
+        <translation>Grüne Kästchen übrig</translation>
+    </message>
+    <message>
+        <source>Yellow boxes left</source>
+        <translation>Gelbe Kästchen übrig</translation>
+    </message>
+    <message>
+        <source>Boxes left</source>
+        <translation>Kästchen übrig</translation>
+    </message>
+    <message>
+        <source>Selection Value: </source>
+        <translation>Auswahlwert: </translation>
+    </message>
+    <message>
+        <source>Current Level: </source>
+        <translation>Aktuelle Stufe: </translation>
+    </message>
+    <message>
+        <source>Reset Cost:</source>
+        <translation>Mischpreis:</translation>
+    </message>
+    <message>
+        <source>LEVEL UP</source>
+        <translation>AUFSTIEG</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Neu mischen</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>How to Play / About Pelmora...</source>
+        <translation>Spielanleitung / Über Pelmora...</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::about::AboutWindow</name>
+    <message>
+        <source>About Pelmora</source>
+        <translation>Über Pelmora</translation>
+    </message>
+    <message>
+        <source>Version 1.0</source>
+        <translation>Version 1.0</translation>
+    </message>
+    <message>
+        <source>Have questions?  Need technical support? </source>
+        <translation>Fragen?  Technische Hilfe nötig? </translation>
+    </message>
+    <message>
+        <source>Contact us</source>
+        <translation>Kontakt</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>Copyright © 2026 Pelmora Games</source>
+        <translation>Copyright © 2026 Pelmora Games</translation>
+    </message>
+    <message>
+        <source>Welcome to: Pelmora<byte value="xd"/>
+--------------------------------------<byte value="xd"/>
+<byte value="xd"/>
+Usage Instructions:<byte value="xd"/>
+-------------------------------<byte value="xd"/>
+The object of the game is to click on<byte value="xd"/>
+sets of the same color in numbers of 2<byte value="xd"/>
+or more to clear sections of the game<byte value="xd"/>
+screen.<byte value="xd"/>
+<byte value="xd"/>
+You can advance levels by clicking on<byte value="xd"/>
+&quot;Level Up&quot; at the top of the window if<byte value="xd"/>
+your points match or exceed those<byte value="xd"/>
+pre-determined to qualify for the next<byte value="xd"/>
+difficulty level.<byte value="xd"/>
+<byte value="xd"/>
+If you get stuck you can select &quot;Reset&quot;<byte value="xd"/>
+from the file menu which will scatter the<byte value="xd"/>
+colored boxes in another order so as to<byte value="xd"/>
+make more moves possible.<byte value="xd"/>
+<byte value="xd"/>
+Good Luck! ;-)<byte value="xd"/>
+</source>
+        <extracomment>The how-to-play text: every line must fit the text box&apos;s width, which holds about 50 characters; end each line with a line break.</extracomment>
+        <translation>Willkommen bei: Pelmora<byte value="xd"/>
+--------------------------------------<byte value="xd"/>
+<byte value="xd"/>
+Spielanleitung:<byte value="xd"/>
+-------------------------------<byte value="xd"/>
+Ziel des Spiels ist es, Gruppen von 2<byte value="xd"/>
+oder mehr gleichfarbigen Kästchen<byte value="xd"/>
+anzuklicken und so Teile des Spielfelds<byte value="xd"/>
+freizuräumen.<byte value="xd"/>
+<byte value="xd"/>
+Mit einem Klick auf „Aufstieg“ oben im<byte value="xd"/>
+Fenster erreichst du die nächste Stufe,<byte value="xd"/>
+wenn deine Punkte die dafür festgelegte<byte value="xd"/>
+Punktzahl erreichen oder übertreffen.<byte value="xd"/>
+<byte value="xd"/>
+Kommst du nicht weiter, wähle im Menü<byte value="xd"/>
+„Datei“ den Befehl „Neu mischen“: Er<byte value="xd"/>
+verteilt die farbigen Kästchen neu, damit<byte value="xd"/>
+wieder mehr Züge möglich sind.<byte value="xd"/>
+<byte value="xd"/>
+Viel Glück! ;-)<byte value="xd"/>
+</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,218 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es">
+<context>
+    <name>pelmora::BoardCellAccessible</name>
+    <message>
+        <source>blue box</source>
+        <translation>bloque azul</translation>
+    </message>
+    <message>
+        <source>green box</source>
+        <translation>bloque verde</translation>
+    </message>
+    <message>
+        <source>red box</source>
+        <translation>bloque rojo</translation>
+    </message>
+    <message>
+        <source>yellow box</source>
+        <translation>bloque amarillo</translation>
+    </message>
+    <message>
+        <source>blue box, selected</source>
+        <translation>bloque azul, seleccionado</translation>
+    </message>
+    <message>
+        <source>green box, selected</source>
+        <translation>bloque verde, seleccionado</translation>
+    </message>
+    <message>
+        <source>red box, selected</source>
+        <translation>bloque rojo, seleccionado</translation>
+    </message>
+    <message>
+        <source>yellow box, selected</source>
+        <translation>bloque amarillo, seleccionado</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <extracomment>A cell of the board with no box in it.</extracomment>
+        <translation>vacío</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::BoardSurface</name>
+    <message>
+        <source>Board</source>
+        <translation>Tablero</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::GameWords</name>
+    <message>
+        <source>You need more points!</source>
+        <translation>¡Necesitas más puntos!</translation>
+    </message>
+    <message>
+        <source>Nope</source>
+        <translation>Nanay</translation>
+    </message>
+    <message>
+        <source>NEXT LEVEL: %1</source>
+        <extracomment>The label above the board; %1 is the points the next level needs.</extracomment>
+        <translation>SIGUIENTE NIVEL: %1</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::MainWindow</name>
+    <message>
+        <source>Points</source>
+        <translation>Puntos</translation>
+    </message>
+    <message>
+        <source>Selection value</source>
+        <translation>Valor de la selección</translation>
+    </message>
+    <message>
+        <source>Current level</source>
+        <translation>Nivel actual</translation>
+    </message>
+    <message>
+        <source>Reset cost</source>
+        <translation>Coste de mezclar</translation>
+    </message>
+    <message>
+        <source>Red boxes left</source>
+        <translation>Bloques rojos restantes</translation>
+    </message>
+    <message>
+        <source>Blue boxes left</source>
+        <translation>Bloques azules restantes</translation>
+    </message>
+    <message>
+        <source>Green boxes left</source>
+        <translation>Bloques verdes restantes</translation>
+    </message>
+    <message>
+        <source>Yellow boxes left</source>
+        <translation>Bloques amarillos restantes</translation>
+    </message>
+    <message>
+        <source>Boxes left</source>
+        <translation>Bloques restantes</translation>
+    </message>
+    <message>
+        <source>Selection Value: </source>
+        <translation>Valor selección: </translation>
+    </message>
+    <message>
+        <source>Current Level: </source>
+        <translation>Nivel actual: </translation>
+    </message>
+    <message>
+        <source>Reset Cost:</source>
+        <translation>Mezcla:</translation>
+    </message>
+    <message>
+        <source>LEVEL UP</source>
+        <translation>SUBIR</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Archivo</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Mezclar</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Salir</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>Ay&amp;uda</translation>
+    </message>
+    <message>
+        <source>How to Play / About Pelmora...</source>
+        <translation>Cómo jugar / Acerca de Pelmora...</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::about::AboutWindow</name>
+    <message>
+        <source>About Pelmora</source>
+        <translation>Acerca de Pelmora</translation>
+    </message>
+    <message>
+        <source>Version 1.0</source>
+        <translation>Versión 1.0</translation>
+    </message>
+    <message>
+        <source>Have questions?  Need technical support? </source>
+        <translation>¿Preguntas?  ¿Necesitas ayuda técnica? </translation>
+    </message>
+    <message>
+        <source>Contact us</source>
+        <translation>Contacto</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;Aceptar</translation>
+    </message>
+    <message>
+        <source>Copyright © 2026 Pelmora Games</source>
+        <translation>Copyright © 2026 Pelmora Games</translation>
+    </message>
+    <message>
+        <source>Welcome to: Pelmora<byte value="xd"/>
+--------------------------------------<byte value="xd"/>
+<byte value="xd"/>
+Usage Instructions:<byte value="xd"/>
+-------------------------------<byte value="xd"/>
+The object of the game is to click on<byte value="xd"/>
+sets of the same color in numbers of 2<byte value="xd"/>
+or more to clear sections of the game<byte value="xd"/>
+screen.<byte value="xd"/>
+<byte value="xd"/>
+You can advance levels by clicking on<byte value="xd"/>
+&quot;Level Up&quot; at the top of the window if<byte value="xd"/>
+your points match or exceed those<byte value="xd"/>
+pre-determined to qualify for the next<byte value="xd"/>
+difficulty level.<byte value="xd"/>
+<byte value="xd"/>
+If you get stuck you can select &quot;Reset&quot;<byte value="xd"/>
+from the file menu which will scatter the<byte value="xd"/>
+colored boxes in another order so as to<byte value="xd"/>
+make more moves possible.<byte value="xd"/>
+<byte value="xd"/>
+Good Luck! ;-)<byte value="xd"/>
+</source>
+        <extracomment>The how-to-play text: every line must fit the text box&apos;s width, which holds about 50 characters; end each line with a line break.</extracomment>
+        <translation>Bienvenido a: Pelmora<byte value="xd"/>
+--------------------------------------<byte value="xd"/>
+<byte value="xd"/>
+Instrucciones de uso:<byte value="xd"/>
+-------------------------------<byte value="xd"/>
+El objetivo del juego es hacer clic en<byte value="xd"/>
+grupos de 2 o más bloques del mismo<byte value="xd"/>
+color para despejar partes de la<byte value="xd"/>
+pantalla de juego.<byte value="xd"/>
+<byte value="xd"/>
+Puedes avanzar de nivel haciendo clic en<byte value="xd"/>
+«Subir», en la parte superior de la<byte value="xd"/>
+ventana, si tus puntos igualan o superan<byte value="xd"/>
+los fijados para el siguiente nivel de<byte value="xd"/>
+dificultad.<byte value="xd"/>
+<byte value="xd"/>
+Si te quedas atascado, elige «Mezclar»<byte value="xd"/>
+en el menú Archivo: los bloques de<byte value="xd"/>
+colores se reparten en otro orden para<byte value="xd"/>
+que haya más jugadas posibles.<byte value="xd"/>
+<byte value="xd"/>
+¡Buena suerte! ;-)<byte value="xd"/>
+</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,219 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr">
+<context>
+    <name>pelmora::BoardCellAccessible</name>
+    <message>
+        <source>blue box</source>
+        <translation>bloc bleu</translation>
+    </message>
+    <message>
+        <source>green box</source>
+        <translation>bloc vert</translation>
+    </message>
+    <message>
+        <source>red box</source>
+        <translation>bloc rouge</translation>
+    </message>
+    <message>
+        <source>yellow box</source>
+        <translation>bloc jaune</translation>
+    </message>
+    <message>
+        <source>blue box, selected</source>
+        <translation>bloc bleu, sélectionné</translation>
+    </message>
+    <message>
+        <source>green box, selected</source>
+        <translation>bloc vert, sélectionné</translation>
+    </message>
+    <message>
+        <source>red box, selected</source>
+        <translation>bloc rouge, sélectionné</translation>
+    </message>
+    <message>
+        <source>yellow box, selected</source>
+        <translation>bloc jaune, sélectionné</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <extracomment>A cell of the board with no box in it.</extracomment>
+        <translation>vide</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::BoardSurface</name>
+    <message>
+        <source>Board</source>
+        <translation>Plateau</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::GameWords</name>
+    <message>
+        <source>You need more points!</source>
+        <translation>Il vous faut plus de points&#xa0;!</translation>
+    </message>
+    <message>
+        <source>Nope</source>
+        <translation>Raté</translation>
+    </message>
+    <message>
+        <source>NEXT LEVEL: %1</source>
+        <extracomment>The label above the board; %1 is the points the next level needs.</extracomment>
+        <translation>NIVEAU SUIVANT&#xa0;: %1</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::MainWindow</name>
+    <message>
+        <source>Points</source>
+        <translation>Points</translation>
+    </message>
+    <message>
+        <source>Selection value</source>
+        <translation>Valeur de la sélection</translation>
+    </message>
+    <message>
+        <source>Current level</source>
+        <translation>Niveau actuel</translation>
+    </message>
+    <message>
+        <source>Reset cost</source>
+        <translation>Coût du mélange</translation>
+    </message>
+    <message>
+        <source>Red boxes left</source>
+        <translation>Blocs rouges restants</translation>
+    </message>
+    <message>
+        <source>Blue boxes left</source>
+        <translation>Blocs bleus restants</translation>
+    </message>
+    <message>
+        <source>Green boxes left</source>
+        <translation>Blocs verts restants</translation>
+    </message>
+    <message>
+        <source>Yellow boxes left</source>
+        <translation>Blocs jaunes restants</translation>
+    </message>
+    <message>
+        <source>Boxes left</source>
+        <translation>Blocs restants</translation>
+    </message>
+    <message>
+        <source>Selection Value: </source>
+        <translation>Valeur sélection&#xa0;: </translation>
+    </message>
+    <message>
+        <source>Current Level: </source>
+        <translation>Niveau actuel&#xa0;: </translation>
+    </message>
+    <message>
+        <source>Reset Cost:</source>
+        <translation>Mélange&#xa0;:</translation>
+    </message>
+    <message>
+        <source>LEVEL UP</source>
+        <translation>MONTER</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Mélanger</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Aide</translation>
+    </message>
+    <message>
+        <source>How to Play / About Pelmora...</source>
+        <translation>Comment jouer / À propos de Pelmora...</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::about::AboutWindow</name>
+    <message>
+        <source>About Pelmora</source>
+        <translation>À propos de Pelmora</translation>
+    </message>
+    <message>
+        <source>Version 1.0</source>
+        <translation>Version 1.0</translation>
+    </message>
+    <message>
+        <source>Have questions?  Need technical support? </source>
+        <translation>Des questions&#xa0;?  Besoin d’assistance&#xa0;? </translation>
+    </message>
+    <message>
+        <source>Contact us</source>
+        <translation>Contact</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>Copyright © 2026 Pelmora Games</source>
+        <translation>Copyright © 2026 Pelmora Games</translation>
+    </message>
+    <message>
+        <source>Welcome to: Pelmora<byte value="xd"/>
+--------------------------------------<byte value="xd"/>
+<byte value="xd"/>
+Usage Instructions:<byte value="xd"/>
+-------------------------------<byte value="xd"/>
+The object of the game is to click on<byte value="xd"/>
+sets of the same color in numbers of 2<byte value="xd"/>
+or more to clear sections of the game<byte value="xd"/>
+screen.<byte value="xd"/>
+<byte value="xd"/>
+You can advance levels by clicking on<byte value="xd"/>
+&quot;Level Up&quot; at the top of the window if<byte value="xd"/>
+your points match or exceed those<byte value="xd"/>
+pre-determined to qualify for the next<byte value="xd"/>
+difficulty level.<byte value="xd"/>
+<byte value="xd"/>
+If you get stuck you can select &quot;Reset&quot;<byte value="xd"/>
+from the file menu which will scatter the<byte value="xd"/>
+colored boxes in another order so as to<byte value="xd"/>
+make more moves possible.<byte value="xd"/>
+<byte value="xd"/>
+Good Luck! ;-)<byte value="xd"/>
+</source>
+        <extracomment>The how-to-play text: every line must fit the text box&apos;s width, which holds about 50 characters; end each line with a line break.</extracomment>
+        <translation>Bienvenue dans&#xa0;: Pelmora<byte value="xd"/>
+--------------------------------------<byte value="xd"/>
+<byte value="xd"/>
+Mode d’emploi&#xa0;:<byte value="xd"/>
+-------------------------------<byte value="xd"/>
+Le but du jeu est de cliquer sur des<byte value="xd"/>
+groupes d’au moins 2 blocs de la même<byte value="xd"/>
+couleur pour dégager des parties de<byte value="xd"/>
+l’écran de jeu.<byte value="xd"/>
+<byte value="xd"/>
+Vous passez au niveau suivant en cliquant<byte value="xd"/>
+sur «&#xa0;Monter&#xa0;» en haut de la fenêtre si<byte value="xd"/>
+vos points atteignent ou dépassent ceux<byte value="xd"/>
+fixés pour le niveau de difficulté<byte value="xd"/>
+suivant.<byte value="xd"/>
+<byte value="xd"/>
+Si vous êtes bloqué, choisissez<byte value="xd"/>
+«&#xa0;Mélanger&#xa0;» dans le menu Fichier&#xa0;: les<byte value="xd"/>
+blocs de couleur sont redistribués dans<byte value="xd"/>
+un autre ordre pour rendre possibles de<byte value="xd"/>
+nouveaux coups.<byte value="xd"/>
+<byte value="xd"/>
+Bonne chance&#xa0;! ;-)<byte value="xd"/>
+</translation>
+    </message>
+</context>
+</TS>

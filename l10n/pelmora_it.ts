@@ -1,0 +1,218 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="it">
+<context>
+    <name>pelmora::BoardCellAccessible</name>
+    <message>
+        <source>blue box</source>
+        <translation>blocco blu</translation>
+    </message>
+    <message>
+        <source>green box</source>
+        <translation>blocco verde</translation>
+    </message>
+    <message>
+        <source>red box</source>
+        <translation>blocco rosso</translation>
+    </message>
+    <message>
+        <source>yellow box</source>
+        <translation>blocco giallo</translation>
+    </message>
+    <message>
+        <source>blue box, selected</source>
+        <translation>blocco blu, selezionato</translation>
+    </message>
+    <message>
+        <source>green box, selected</source>
+        <translation>blocco verde, selezionato</translation>
+    </message>
+    <message>
+        <source>red box, selected</source>
+        <translation>blocco rosso, selezionato</translation>
+    </message>
+    <message>
+        <source>yellow box, selected</source>
+        <translation>blocco giallo, selezionato</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <extracomment>A cell of the board with no box in it.</extracomment>
+        <translation>vuoto</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::BoardSurface</name>
+    <message>
+        <source>Board</source>
+        <translation>Campo di gioco</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::GameWords</name>
+    <message>
+        <source>You need more points!</source>
+        <translation>Ti servono più punti!</translation>
+    </message>
+    <message>
+        <source>Nope</source>
+        <translation>Niente da fare</translation>
+    </message>
+    <message>
+        <source>NEXT LEVEL: %1</source>
+        <extracomment>The label above the board; %1 is the points the next level needs.</extracomment>
+        <translation>LIVELLO SUCCESSIVO: %1</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::MainWindow</name>
+    <message>
+        <source>Points</source>
+        <translation>Punti</translation>
+    </message>
+    <message>
+        <source>Selection value</source>
+        <translation>Valore della selezione</translation>
+    </message>
+    <message>
+        <source>Current level</source>
+        <translation>Livello attuale</translation>
+    </message>
+    <message>
+        <source>Reset cost</source>
+        <translation>Costo di Rimescola</translation>
+    </message>
+    <message>
+        <source>Red boxes left</source>
+        <translation>Blocchi rossi rimasti</translation>
+    </message>
+    <message>
+        <source>Blue boxes left</source>
+        <translation>Blocchi blu rimasti</translation>
+    </message>
+    <message>
+        <source>Green boxes left</source>
+        <translation>Blocchi verdi rimasti</translation>
+    </message>
+    <message>
+        <source>Yellow boxes left</source>
+        <translation>Blocchi gialli rimasti</translation>
+    </message>
+    <message>
+        <source>Boxes left</source>
+        <translation>Blocchi rimasti</translation>
+    </message>
+    <message>
+        <source>Selection Value: </source>
+        <translation>Valore selezione: </translation>
+    </message>
+    <message>
+        <source>Current Level: </source>
+        <translation>Livello attuale: </translation>
+    </message>
+    <message>
+        <source>Reset Cost:</source>
+        <translation>Rimescola:</translation>
+    </message>
+    <message>
+        <source>LEVEL UP</source>
+        <translation>AVANZA</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Rimescola</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Esci</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Aiuto</translation>
+    </message>
+    <message>
+        <source>How to Play / About Pelmora...</source>
+        <translation>Come giocare / Informazioni su Pelmora...</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::about::AboutWindow</name>
+    <message>
+        <source>About Pelmora</source>
+        <translation>Informazioni su Pelmora</translation>
+    </message>
+    <message>
+        <source>Version 1.0</source>
+        <translation>Versione 1.0</translation>
+    </message>
+    <message>
+        <source>Have questions?  Need technical support? </source>
+        <translation>Domande?  Serve assistenza tecnica? </translation>
+    </message>
+    <message>
+        <source>Contact us</source>
+        <translation>Contattaci</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>Copyright © 2026 Pelmora Games</source>
+        <translation>Copyright © 2026 Pelmora Games</translation>
+    </message>
+    <message>
+        <source>Welcome to: Pelmora<byte value="xd"/>
+--------------------------------------<byte value="xd"/>
+<byte value="xd"/>
+Usage Instructions:<byte value="xd"/>
+-------------------------------<byte value="xd"/>
+The object of the game is to click on<byte value="xd"/>
+sets of the same color in numbers of 2<byte value="xd"/>
+or more to clear sections of the game<byte value="xd"/>
+screen.<byte value="xd"/>
+<byte value="xd"/>
+You can advance levels by clicking on<byte value="xd"/>
+&quot;Level Up&quot; at the top of the window if<byte value="xd"/>
+your points match or exceed those<byte value="xd"/>
+pre-determined to qualify for the next<byte value="xd"/>
+difficulty level.<byte value="xd"/>
+<byte value="xd"/>
+If you get stuck you can select &quot;Reset&quot;<byte value="xd"/>
+from the file menu which will scatter the<byte value="xd"/>
+colored boxes in another order so as to<byte value="xd"/>
+make more moves possible.<byte value="xd"/>
+<byte value="xd"/>
+Good Luck! ;-)<byte value="xd"/>
+</source>
+        <extracomment>The how-to-play text: every line must fit the text box&apos;s width, which holds about 50 characters; end each line with a line break.</extracomment>
+        <translation>Benvenuto in: Pelmora<byte value="xd"/>
+--------------------------------------<byte value="xd"/>
+<byte value="xd"/>
+Istruzioni per l’uso:<byte value="xd"/>
+-------------------------------<byte value="xd"/>
+Lo scopo del gioco è fare clic su gruppi<byte value="xd"/>
+di 2 o più blocchi dello stesso colore<byte value="xd"/>
+per liberare parti dello schermo di<byte value="xd"/>
+gioco.<byte value="xd"/>
+<byte value="xd"/>
+Puoi avanzare di livello facendo clic su<byte value="xd"/>
+«Avanza» in alto nella finestra, se i<byte value="xd"/>
+tuoi punti eguagliano o superano quelli<byte value="xd"/>
+stabiliti per il livello di difficoltà<byte value="xd"/>
+successivo.<byte value="xd"/>
+<byte value="xd"/>
+Se sei bloccato, scegli «Rimescola» dal<byte value="xd"/>
+menu File: i blocchi colorati vengono<byte value="xd"/>
+disposti in un altro ordine, così da<byte value="xd"/>
+rendere possibili altre mosse.<byte value="xd"/>
+<byte value="xd"/>
+Buona fortuna! ;-)<byte value="xd"/>
+</translation>
+    </message>
+</context>
+</TS>

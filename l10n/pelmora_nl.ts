@@ -1,0 +1,218 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="nl">
+<context>
+    <name>pelmora::BoardCellAccessible</name>
+    <message>
+        <source>blue box</source>
+        <translation>blauw blok</translation>
+    </message>
+    <message>
+        <source>green box</source>
+        <translation>groen blok</translation>
+    </message>
+    <message>
+        <source>red box</source>
+        <translation>rood blok</translation>
+    </message>
+    <message>
+        <source>yellow box</source>
+        <translation>geel blok</translation>
+    </message>
+    <message>
+        <source>blue box, selected</source>
+        <translation>blauw blok, geselecteerd</translation>
+    </message>
+    <message>
+        <source>green box, selected</source>
+        <translation>groen blok, geselecteerd</translation>
+    </message>
+    <message>
+        <source>red box, selected</source>
+        <translation>rood blok, geselecteerd</translation>
+    </message>
+    <message>
+        <source>yellow box, selected</source>
+        <translation>geel blok, geselecteerd</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <extracomment>A cell of the board with no box in it.</extracomment>
+        <translation>leeg</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::BoardSurface</name>
+    <message>
+        <source>Board</source>
+        <translation>Speelveld</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::GameWords</name>
+    <message>
+        <source>You need more points!</source>
+        <translation>Je hebt meer punten nodig!</translation>
+    </message>
+    <message>
+        <source>Nope</source>
+        <translation>Helaas</translation>
+    </message>
+    <message>
+        <source>NEXT LEVEL: %1</source>
+        <extracomment>The label above the board; %1 is the points the next level needs.</extracomment>
+        <translation>VOLGEND NIVEAU: %1</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::MainWindow</name>
+    <message>
+        <source>Points</source>
+        <translation>Punten</translation>
+    </message>
+    <message>
+        <source>Selection value</source>
+        <translation>Selectiewaarde</translation>
+    </message>
+    <message>
+        <source>Current level</source>
+        <translation>Huidig niveau</translation>
+    </message>
+    <message>
+        <source>Reset cost</source>
+        <translation>Schudprijs</translation>
+    </message>
+    <message>
+        <source>Red boxes left</source>
+        <translation>Rode blokken over</translation>
+    </message>
+    <message>
+        <source>Blue boxes left</source>
+        <translation>Blauwe blokken over</translation>
+    </message>
+    <message>
+        <source>Green boxes left</source>
+        <translation>Groene blokken over</translation>
+    </message>
+    <message>
+        <source>Yellow boxes left</source>
+        <translation>Gele blokken over</translation>
+    </message>
+    <message>
+        <source>Boxes left</source>
+        <translation>Blokken over</translation>
+    </message>
+    <message>
+        <source>Selection Value: </source>
+        <translation>Selectiewaarde: </translation>
+    </message>
+    <message>
+        <source>Current Level: </source>
+        <translation>Huidig niveau: </translation>
+    </message>
+    <message>
+        <source>Reset Cost:</source>
+        <translation>Schudprijs:</translation>
+    </message>
+    <message>
+        <source>LEVEL UP</source>
+        <translation>OMHOOG</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Bestand</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Schudden</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Afsluiten</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>How to Play / About Pelmora...</source>
+        <translation>Spelregels / Over Pelmora...</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::about::AboutWindow</name>
+    <message>
+        <source>About Pelmora</source>
+        <translation>Over Pelmora</translation>
+    </message>
+    <message>
+        <source>Version 1.0</source>
+        <translation>Versie 1.0</translation>
+    </message>
+    <message>
+        <source>Have questions?  Need technical support? </source>
+        <translation>Vragen?  Technische hulp nodig? </translation>
+    </message>
+    <message>
+        <source>Contact us</source>
+        <translation>Contact</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>Copyright © 2026 Pelmora Games</source>
+        <translation>Copyright © 2026 Pelmora Games</translation>
+    </message>
+    <message>
+        <source>Welcome to: Pelmora<byte value="xd"/>
+--------------------------------------<byte value="xd"/>
+<byte value="xd"/>
+Usage Instructions:<byte value="xd"/>
+-------------------------------<byte value="xd"/>
+The object of the game is to click on<byte value="xd"/>
+sets of the same color in numbers of 2<byte value="xd"/>
+or more to clear sections of the game<byte value="xd"/>
+screen.<byte value="xd"/>
+<byte value="xd"/>
+You can advance levels by clicking on<byte value="xd"/>
+&quot;Level Up&quot; at the top of the window if<byte value="xd"/>
+your points match or exceed those<byte value="xd"/>
+pre-determined to qualify for the next<byte value="xd"/>
+difficulty level.<byte value="xd"/>
+<byte value="xd"/>
+If you get stuck you can select &quot;Reset&quot;<byte value="xd"/>
+from the file menu which will scatter the<byte value="xd"/>
+colored boxes in another order so as to<byte value="xd"/>
+make more moves possible.<byte value="xd"/>
+<byte value="xd"/>
+Good Luck! ;-)<byte value="xd"/>
+</source>
+        <extracomment>The how-to-play text: every line must fit the text box&apos;s width, which holds about 50 characters; end each line with a line break.</extracomment>
+        <translation>Welkom bij: Pelmora<byte value="xd"/>
+--------------------------------------<byte value="xd"/>
+<byte value="xd"/>
+Gebruiksaanwijzing:<byte value="xd"/>
+-------------------------------<byte value="xd"/>
+Het doel van het spel is te klikken op<byte value="xd"/>
+groepen van 2 of meer blokken van<byte value="xd"/>
+dezelfde kleur om delen van het<byte value="xd"/>
+speelveld leeg te maken.<byte value="xd"/>
+<byte value="xd"/>
+Je gaat naar het volgende niveau door<byte value="xd"/>
+bovenaan het venster op ‘Omhoog’ te<byte value="xd"/>
+klikken, als je punten gelijk zijn aan<byte value="xd"/>
+of hoger zijn dan wat voor het volgende<byte value="xd"/>
+moeilijkheidsniveau nodig is.<byte value="xd"/>
+<byte value="xd"/>
+Zit je vast, kies dan ‘Schudden’ in het<byte value="xd"/>
+menu Bestand: de gekleurde blokken<byte value="xd"/>
+worden in een andere volgorde verdeeld,<byte value="xd"/>
+zodat er weer meer zetten mogelijk zijn.<byte value="xd"/>
+<byte value="xd"/>
+Veel succes! ;-)<byte value="xd"/>
+</translation>
+    </message>
+</context>
+</TS>

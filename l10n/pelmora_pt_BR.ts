@@ -1,0 +1,217 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pt_BR">
+<context>
+    <name>pelmora::BoardCellAccessible</name>
+    <message>
+        <source>blue box</source>
+        <translation>bloco azul</translation>
+    </message>
+    <message>
+        <source>green box</source>
+        <translation>bloco verde</translation>
+    </message>
+    <message>
+        <source>red box</source>
+        <translation>bloco vermelho</translation>
+    </message>
+    <message>
+        <source>yellow box</source>
+        <translation>bloco amarelo</translation>
+    </message>
+    <message>
+        <source>blue box, selected</source>
+        <translation>bloco azul, selecionado</translation>
+    </message>
+    <message>
+        <source>green box, selected</source>
+        <translation>bloco verde, selecionado</translation>
+    </message>
+    <message>
+        <source>red box, selected</source>
+        <translation>bloco vermelho, selecionado</translation>
+    </message>
+    <message>
+        <source>yellow box, selected</source>
+        <translation>bloco amarelo, selecionado</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <extracomment>A cell of the board with no box in it.</extracomment>
+        <translation>vazio</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::BoardSurface</name>
+    <message>
+        <source>Board</source>
+        <translation>Tabuleiro</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::GameWords</name>
+    <message>
+        <source>You need more points!</source>
+        <translation>Você precisa de mais pontos!</translation>
+    </message>
+    <message>
+        <source>Nope</source>
+        <translation>Nada feito</translation>
+    </message>
+    <message>
+        <source>NEXT LEVEL: %1</source>
+        <extracomment>The label above the board; %1 is the points the next level needs.</extracomment>
+        <translation>PRÓXIMO NÍVEL: %1</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::MainWindow</name>
+    <message>
+        <source>Points</source>
+        <translation>Pontos</translation>
+    </message>
+    <message>
+        <source>Selection value</source>
+        <translation>Valor da seleção</translation>
+    </message>
+    <message>
+        <source>Current level</source>
+        <translation>Nível atual</translation>
+    </message>
+    <message>
+        <source>Reset cost</source>
+        <translation>Custo de embaralhar</translation>
+    </message>
+    <message>
+        <source>Red boxes left</source>
+        <translation>Blocos vermelhos restantes</translation>
+    </message>
+    <message>
+        <source>Blue boxes left</source>
+        <translation>Blocos azuis restantes</translation>
+    </message>
+    <message>
+        <source>Green boxes left</source>
+        <translation>Blocos verdes restantes</translation>
+    </message>
+    <message>
+        <source>Yellow boxes left</source>
+        <translation>Blocos amarelos restantes</translation>
+    </message>
+    <message>
+        <source>Boxes left</source>
+        <translation>Blocos restantes</translation>
+    </message>
+    <message>
+        <source>Selection Value: </source>
+        <translation>Valor da seleção: </translation>
+    </message>
+    <message>
+        <source>Current Level: </source>
+        <translation>Nível atual: </translation>
+    </message>
+    <message>
+        <source>Reset Cost:</source>
+        <translation>Embaralhar:</translation>
+    </message>
+    <message>
+        <source>LEVEL UP</source>
+        <translation>SUBIR</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Arquivo</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Embaralhar</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Sair</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>A&amp;juda</translation>
+    </message>
+    <message>
+        <source>How to Play / About Pelmora...</source>
+        <translation>Como jogar / Sobre o Pelmora...</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::about::AboutWindow</name>
+    <message>
+        <source>About Pelmora</source>
+        <translation>Sobre o Pelmora</translation>
+    </message>
+    <message>
+        <source>Version 1.0</source>
+        <translation>Versão 1.0</translation>
+    </message>
+    <message>
+        <source>Have questions?  Need technical support? </source>
+        <translation>Dúvidas?  Precisa de suporte técnico? </translation>
+    </message>
+    <message>
+        <source>Contact us</source>
+        <translation>Contato</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>Copyright © 2026 Pelmora Games</source>
+        <translation>Copyright © 2026 Pelmora Games</translation>
+    </message>
+    <message>
+        <source>Welcome to: Pelmora<byte value="xd"/>
+--------------------------------------<byte value="xd"/>
+<byte value="xd"/>
+Usage Instructions:<byte value="xd"/>
+-------------------------------<byte value="xd"/>
+The object of the game is to click on<byte value="xd"/>
+sets of the same color in numbers of 2<byte value="xd"/>
+or more to clear sections of the game<byte value="xd"/>
+screen.<byte value="xd"/>
+<byte value="xd"/>
+You can advance levels by clicking on<byte value="xd"/>
+&quot;Level Up&quot; at the top of the window if<byte value="xd"/>
+your points match or exceed those<byte value="xd"/>
+pre-determined to qualify for the next<byte value="xd"/>
+difficulty level.<byte value="xd"/>
+<byte value="xd"/>
+If you get stuck you can select &quot;Reset&quot;<byte value="xd"/>
+from the file menu which will scatter the<byte value="xd"/>
+colored boxes in another order so as to<byte value="xd"/>
+make more moves possible.<byte value="xd"/>
+<byte value="xd"/>
+Good Luck! ;-)<byte value="xd"/>
+</source>
+        <extracomment>The how-to-play text: every line must fit the text box&apos;s width, which holds about 50 characters; end each line with a line break.</extracomment>
+        <translation>Bem-vindo ao: Pelmora<byte value="xd"/>
+--------------------------------------<byte value="xd"/>
+<byte value="xd"/>
+Instruções de uso:<byte value="xd"/>
+-------------------------------<byte value="xd"/>
+O objetivo do jogo é clicar em grupos<byte value="xd"/>
+de 2 ou mais blocos da mesma cor para<byte value="xd"/>
+limpar partes da tela do jogo.<byte value="xd"/>
+<byte value="xd"/>
+Você avança de nível clicando em<byte value="xd"/>
+“Subir”, no alto da janela, se seus<byte value="xd"/>
+pontos igualarem ou superarem os<byte value="xd"/>
+definidos para o próximo nível de<byte value="xd"/>
+dificuldade.<byte value="xd"/>
+<byte value="xd"/>
+Se você ficar sem jogadas, escolha<byte value="xd"/>
+“Embaralhar” no menu Arquivo: os blocos<byte value="xd"/>
+coloridos são espalhados em outra ordem<byte value="xd"/>
+para que mais jogadas sejam possíveis.<byte value="xd"/>
+<byte value="xd"/>
+Boa sorte! ;-)<byte value="xd"/>
+</translation>
+    </message>
+</context>
+</TS>
