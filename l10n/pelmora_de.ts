@@ -2,6 +2,64 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>metainfo</name>
+    <message>
+        <source>Pelmora</source>
+        <translation>Pelmora</translation>
+    </message>
+    <message>
+        <source>Clear groups of coloured boxes to score points and level up</source>
+        <translation>Gruppen farbiger Kästchen abräumen, Punkte sammeln und aufsteigen</translation>
+    </message>
+    <message>
+        <source>Pelmora is a single-player puzzle game in one window. The board holds seven rows of thirteen boxes in four colours.</source>
+        <translation>Pelmora ist ein Denkspiel für eine Person in einem einzigen Fenster. Das Spielfeld hat sieben Reihen mit je dreizehn Kästchen in vier Farben.</translation>
+    </message>
+    <message>
+        <source>Press a box that has a neighbour of the same colour to select its group and see what it is worth; press the group again to remove it. The bigger the group, the more points it brings. The boxes above fall into the gaps and empty columns close up.</source>
+        <translation>Klicke auf ein Kästchen, das einen Nachbarn derselben Farbe hat, um seine Gruppe auszuwählen und ihren Wert zu sehen; klicke die Gruppe noch einmal an, um sie zu entfernen. Je größer die Gruppe, desto mehr Punkte bringt sie. Die Kästchen darüber fallen in die Lücken, und leere Spalten rücken zusammen.</translation>
+    </message>
+    <message>
+        <source>Reach the level&apos;s threshold and press LEVEL UP to move on to a fresh board. When no moves remain, Reset deals the boxes out again, for a price in points that rises every time.</source>
+        <translation>Erreiche die Punktzahl der Stufe und klicke auf AUFSTIEG, um mit einem neuen Spielfeld weiterzuspielen. Ist kein Zug mehr möglich, verteilt Neu mischen die Kästchen noch einmal, für einen Preis in Punkten, der jedes Mal steigt.</translation>
+    </message>
+    <message>
+        <source>puzzle</source>
+        <translation>Denkspiel</translation>
+    </message>
+    <message>
+        <source>boxes</source>
+        <translation>Kästchen</translation>
+    </message>
+    <message>
+        <source>colours</source>
+        <translation>Farben</translation>
+    </message>
+    <message>
+        <source>First release.</source>
+        <translation>Erste Veröffentlichung.</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora.desktop</name>
+    <message>
+        <source>Pelmora</source>
+        <translation>Pelmora</translation>
+    </message>
+    <message>
+        <source>Puzzle Game</source>
+        <translation>Denkspiel</translation>
+    </message>
+    <message>
+        <source>Clear groups of coloured boxes to score points and level up</source>
+        <translation>Gruppen farbiger Kästchen abräumen, Punkte sammeln und aufsteigen</translation>
+    </message>
+    <message>
+        <source>puzzle;boxes;colours;colors;groups;tiles;</source>
+        <translation>Puzzle;Denkspiel;Kästchen;Farben;Gruppen;Steine;</translation>
+    </message>
+</context>
+<context>
     <name>pelmora::BoardCellAccessible</name>
     <message>
         <source>blue box</source>

@@ -2,6 +2,64 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
+    <name>metainfo</name>
+    <message>
+        <source>Pelmora</source>
+        <translation>Pelmora</translation>
+    </message>
+    <message>
+        <source>Clear groups of coloured boxes to score points and level up</source>
+        <translation>Elimina grupos de bloques de colores para sumar puntos y subir de nivel</translation>
+    </message>
+    <message>
+        <source>Pelmora is a single-player puzzle game in one window. The board holds seven rows of thirteen boxes in four colours.</source>
+        <translation>Pelmora es un juego de lógica para un jugador en una sola ventana. El tablero tiene siete filas de trece bloques de cuatro colores.</translation>
+    </message>
+    <message>
+        <source>Press a box that has a neighbour of the same colour to select its group and see what it is worth; press the group again to remove it. The bigger the group, the more points it brings. The boxes above fall into the gaps and empty columns close up.</source>
+        <translation>Haz clic en un bloque que tenga un vecino del mismo color para seleccionar su grupo y ver cuánto vale; vuelve a hacer clic en el grupo para eliminarlo. Cuanto mayor es el grupo, más puntos da. Los bloques de arriba caen a los huecos y las columnas vacías se cierran.</translation>
+    </message>
+    <message>
+        <source>Reach the level&apos;s threshold and press LEVEL UP to move on to a fresh board. When no moves remain, Reset deals the boxes out again, for a price in points that rises every time.</source>
+        <translation>Alcanza el umbral del nivel y pulsa SUBIR para pasar a un tablero nuevo. Cuando no quedan jugadas, Mezclar reparte de nuevo los bloques, a un precio en puntos que sube cada vez.</translation>
+    </message>
+    <message>
+        <source>puzzle</source>
+        <translation>rompecabezas</translation>
+    </message>
+    <message>
+        <source>boxes</source>
+        <translation>bloques</translation>
+    </message>
+    <message>
+        <source>colours</source>
+        <translation>colores</translation>
+    </message>
+    <message>
+        <source>First release.</source>
+        <translation>Primera versión.</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora.desktop</name>
+    <message>
+        <source>Pelmora</source>
+        <translation>Pelmora</translation>
+    </message>
+    <message>
+        <source>Puzzle Game</source>
+        <translation>Juego de lógica</translation>
+    </message>
+    <message>
+        <source>Clear groups of coloured boxes to score points and level up</source>
+        <translation>Elimina grupos de bloques de colores para sumar puntos y subir de nivel</translation>
+    </message>
+    <message>
+        <source>puzzle;boxes;colours;colors;groups;tiles;</source>
+        <translation>rompecabezas;lógica;bloques;colores;grupos;fichas;</translation>
+    </message>
+</context>
+<context>
     <name>pelmora::BoardCellAccessible</name>
     <message>
         <source>blue box</source>

@@ -2,6 +2,64 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>metainfo</name>
+    <message>
+        <source>Pelmora</source>
+        <translation>Pelmora</translation>
+    </message>
+    <message>
+        <source>Clear groups of coloured boxes to score points and level up</source>
+        <translation>Éliminez des groupes de blocs colorés, marquez des points, montez de niveau</translation>
+    </message>
+    <message>
+        <source>Pelmora is a single-player puzzle game in one window. The board holds seven rows of thirteen boxes in four colours.</source>
+        <translation>Pelmora est un jeu de réflexion pour un joueur, dans une seule fenêtre. Le plateau compte sept rangées de treize blocs de quatre couleurs.</translation>
+    </message>
+    <message>
+        <source>Press a box that has a neighbour of the same colour to select its group and see what it is worth; press the group again to remove it. The bigger the group, the more points it brings. The boxes above fall into the gaps and empty columns close up.</source>
+        <translation>Cliquez sur un bloc qui a un voisin de la même couleur pour sélectionner son groupe et voir ce qu’il vaut&#xa0;; cliquez de nouveau sur le groupe pour le retirer. Plus le groupe est grand, plus il rapporte de points. Les blocs du dessus tombent dans les vides et les colonnes vides se referment.</translation>
+    </message>
+    <message>
+        <source>Reach the level&apos;s threshold and press LEVEL UP to move on to a fresh board. When no moves remain, Reset deals the boxes out again, for a price in points that rises every time.</source>
+        <translation>Atteignez le seuil du niveau et cliquez sur MONTER pour passer à un nouveau plateau. Quand plus aucun coup n’est possible, Mélanger redistribue les blocs, contre un prix en points qui augmente à chaque fois.</translation>
+    </message>
+    <message>
+        <source>puzzle</source>
+        <translation>réflexion</translation>
+    </message>
+    <message>
+        <source>boxes</source>
+        <translation>blocs</translation>
+    </message>
+    <message>
+        <source>colours</source>
+        <translation>couleurs</translation>
+    </message>
+    <message>
+        <source>First release.</source>
+        <translation>Première version.</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora.desktop</name>
+    <message>
+        <source>Pelmora</source>
+        <translation>Pelmora</translation>
+    </message>
+    <message>
+        <source>Puzzle Game</source>
+        <translation>Jeu de réflexion</translation>
+    </message>
+    <message>
+        <source>Clear groups of coloured boxes to score points and level up</source>
+        <translation>Éliminez des groupes de blocs colorés, marquez des points, montez de niveau</translation>
+    </message>
+    <message>
+        <source>puzzle;boxes;colours;colors;groups;tiles;</source>
+        <translation>réflexion;puzzle;casse-tête;blocs;couleurs;groupes;</translation>
+    </message>
+</context>
+<context>
     <name>pelmora::BoardCellAccessible</name>
     <message>
         <source>blue box</source>

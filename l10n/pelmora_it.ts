@@ -2,6 +2,64 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it">
 <context>
+    <name>metainfo</name>
+    <message>
+        <source>Pelmora</source>
+        <translation>Pelmora</translation>
+    </message>
+    <message>
+        <source>Clear groups of coloured boxes to score points and level up</source>
+        <translation>Elimina gruppi di blocchi colorati per fare punti e avanzare di livello</translation>
+    </message>
+    <message>
+        <source>Pelmora is a single-player puzzle game in one window. The board holds seven rows of thirteen boxes in four colours.</source>
+        <translation>Pelmora è un rompicapo per un giocatore in una sola finestra. Il campo di gioco ha sette file di tredici blocchi in quattro colori.</translation>
+    </message>
+    <message>
+        <source>Press a box that has a neighbour of the same colour to select its group and see what it is worth; press the group again to remove it. The bigger the group, the more points it brings. The boxes above fall into the gaps and empty columns close up.</source>
+        <translation>Fai clic su un blocco che ha un vicino dello stesso colore per selezionarne il gruppo e vedere quanto vale; fai di nuovo clic sul gruppo per eliminarlo. Più grande è il gruppo, più punti porta. I blocchi sopra cadono nei vuoti e le colonne vuote si richiudono.</translation>
+    </message>
+    <message>
+        <source>Reach the level&apos;s threshold and press LEVEL UP to move on to a fresh board. When no moves remain, Reset deals the boxes out again, for a price in points that rises every time.</source>
+        <translation>Raggiungi la soglia del livello e premi AVANZA per passare a un nuovo campo di gioco. Quando non restano mosse, Rimescola ridistribuisce i blocchi, a un prezzo in punti che sale ogni volta.</translation>
+    </message>
+    <message>
+        <source>puzzle</source>
+        <translation>rompicapo</translation>
+    </message>
+    <message>
+        <source>boxes</source>
+        <translation>blocchi</translation>
+    </message>
+    <message>
+        <source>colours</source>
+        <translation>colori</translation>
+    </message>
+    <message>
+        <source>First release.</source>
+        <translation>Prima versione.</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora.desktop</name>
+    <message>
+        <source>Pelmora</source>
+        <translation>Pelmora</translation>
+    </message>
+    <message>
+        <source>Puzzle Game</source>
+        <translation>Rompicapo</translation>
+    </message>
+    <message>
+        <source>Clear groups of coloured boxes to score points and level up</source>
+        <translation>Elimina gruppi di blocchi colorati per fare punti e avanzare di livello</translation>
+    </message>
+    <message>
+        <source>puzzle;boxes;colours;colors;groups;tiles;</source>
+        <translation>rompicapo;puzzle;blocchi;colori;gruppi;tessere;</translation>
+    </message>
+</context>
+<context>
     <name>pelmora::BoardCellAccessible</name>
     <message>
         <source>blue box</source>

@@ -2,6 +2,64 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="nl">
 <context>
+    <name>metainfo</name>
+    <message>
+        <source>Pelmora</source>
+        <translation>Pelmora</translation>
+    </message>
+    <message>
+        <source>Clear groups of coloured boxes to score points and level up</source>
+        <translation>Ruim groepen gekleurde blokken op, scoor punten en ga een niveau omhoog</translation>
+    </message>
+    <message>
+        <source>Pelmora is a single-player puzzle game in one window. The board holds seven rows of thirteen boxes in four colours.</source>
+        <translation>Pelmora is een puzzelspel voor één speler in één venster. Het speelveld heeft zeven rijen van dertien blokken in vier kleuren.</translation>
+    </message>
+    <message>
+        <source>Press a box that has a neighbour of the same colour to select its group and see what it is worth; press the group again to remove it. The bigger the group, the more points it brings. The boxes above fall into the gaps and empty columns close up.</source>
+        <translation>Klik op een blok dat een buur van dezelfde kleur heeft om zijn groep te selecteren en te zien wat die waard is; klik nogmaals op de groep om hem te verwijderen. Hoe groter de groep, hoe meer punten hij oplevert. De blokken erboven vallen in de gaten en lege kolommen schuiven dicht.</translation>
+    </message>
+    <message>
+        <source>Reach the level&apos;s threshold and press LEVEL UP to move on to a fresh board. When no moves remain, Reset deals the boxes out again, for a price in points that rises every time.</source>
+        <translation>Haal de drempel van het niveau en klik op OMHOOG om verder te gaan met een nieuw speelveld. Als er geen zetten meer mogelijk zijn, verdeelt Schudden de blokken opnieuw, voor een prijs in punten die elke keer stijgt.</translation>
+    </message>
+    <message>
+        <source>puzzle</source>
+        <translation>puzzel</translation>
+    </message>
+    <message>
+        <source>boxes</source>
+        <translation>blokken</translation>
+    </message>
+    <message>
+        <source>colours</source>
+        <translation>kleuren</translation>
+    </message>
+    <message>
+        <source>First release.</source>
+        <translation>Eerste uitgave.</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora.desktop</name>
+    <message>
+        <source>Pelmora</source>
+        <translation>Pelmora</translation>
+    </message>
+    <message>
+        <source>Puzzle Game</source>
+        <translation>Puzzelspel</translation>
+    </message>
+    <message>
+        <source>Clear groups of coloured boxes to score points and level up</source>
+        <translation>Ruim groepen gekleurde blokken op, scoor punten en ga een niveau omhoog</translation>
+    </message>
+    <message>
+        <source>puzzle;boxes;colours;colors;groups;tiles;</source>
+        <translation>puzzel;denkspel;blokken;kleuren;groepen;tegels;</translation>
+    </message>
+</context>
+<context>
     <name>pelmora::BoardCellAccessible</name>
     <message>
         <source>blue box</source>

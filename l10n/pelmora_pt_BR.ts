@@ -2,6 +2,64 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt_BR">
 <context>
+    <name>metainfo</name>
+    <message>
+        <source>Pelmora</source>
+        <translation>Pelmora</translation>
+    </message>
+    <message>
+        <source>Clear groups of coloured boxes to score points and level up</source>
+        <translation>Elimine grupos de blocos coloridos para marcar pontos e subir de nível</translation>
+    </message>
+    <message>
+        <source>Pelmora is a single-player puzzle game in one window. The board holds seven rows of thirteen boxes in four colours.</source>
+        <translation>Pelmora é um jogo de quebra-cabeça para um jogador em uma única janela. O tabuleiro tem sete fileiras de treze blocos em quatro cores.</translation>
+    </message>
+    <message>
+        <source>Press a box that has a neighbour of the same colour to select its group and see what it is worth; press the group again to remove it. The bigger the group, the more points it brings. The boxes above fall into the gaps and empty columns close up.</source>
+        <translation>Clique em um bloco que tenha um vizinho da mesma cor para selecionar seu grupo e ver quanto ele vale; clique no grupo de novo para removê-lo. Quanto maior o grupo, mais pontos ele rende. Os blocos de cima caem nos espaços vazios e as colunas vazias se fecham.</translation>
+    </message>
+    <message>
+        <source>Reach the level&apos;s threshold and press LEVEL UP to move on to a fresh board. When no moves remain, Reset deals the boxes out again, for a price in points that rises every time.</source>
+        <translation>Alcance a meta do nível e clique em SUBIR para passar a um tabuleiro novo. Quando não houver mais jogadas, Embaralhar distribui os blocos de novo, por um preço em pontos que aumenta a cada vez.</translation>
+    </message>
+    <message>
+        <source>puzzle</source>
+        <translation>quebra-cabeça</translation>
+    </message>
+    <message>
+        <source>boxes</source>
+        <translation>blocos</translation>
+    </message>
+    <message>
+        <source>colours</source>
+        <translation>cores</translation>
+    </message>
+    <message>
+        <source>First release.</source>
+        <translation>Primeira versão.</translation>
+    </message>
+</context>
+<context>
+    <name>pelmora.desktop</name>
+    <message>
+        <source>Pelmora</source>
+        <translation>Pelmora</translation>
+    </message>
+    <message>
+        <source>Puzzle Game</source>
+        <translation>Jogo de quebra-cabeça</translation>
+    </message>
+    <message>
+        <source>Clear groups of coloured boxes to score points and level up</source>
+        <translation>Elimine grupos de blocos coloridos para marcar pontos e subir de nível</translation>
+    </message>
+    <message>
+        <source>puzzle;boxes;colours;colors;groups;tiles;</source>
+        <translation>quebra-cabeça;lógica;blocos;cores;grupos;peças;</translation>
+    </message>
+</context>
+<context>
     <name>pelmora::BoardCellAccessible</name>
     <message>
         <source>blue box</source>

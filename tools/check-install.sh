@@ -11,6 +11,7 @@ if [ $# -ne 1 ] || [ ! -f "$1/CMakeCache.txt" ]; then
     exit 2
 fi
 build=$(cd "$1" && pwd)
+source_dir=$(cd "$(dirname "$0")/.." && pwd)
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 passed=0
@@ -52,10 +53,20 @@ check_layout() {
 }
 
 # check_metadata NAME ROOT PREFIX: the desktop entry and the AppStream data
-# validate, the latter also against the tree around it (file name, icon).
+# validate, the latter also against the tree around it (file name, icon),
+# and both carry a comment and a summary in each of the game's languages.
 check_metadata() {
     log="$scratch/metadata.log"
-    if desktop-file-validate "$3/share/applications/pelmora.desktop" >"$log" 2>&1 &&
+    : >"$log"
+    for ts in "$source_dir"/l10n/pelmora_*.ts; do
+        language=${ts##*/pelmora_}
+        language=${language%.ts}
+        grep -q "^Comment\[$language\]=" "$3/share/applications/pelmora.desktop" &&
+            grep -q "<summary xml:lang=\"$language\">" \
+                "$3/share/metainfo/example.pelmora_games.pelmora.metainfo.xml" ||
+            echo "no comment or summary in $language" >>"$log"
+    done
+    if [ ! -s "$log" ] && desktop-file-validate "$3/share/applications/pelmora.desktop" >"$log" 2>&1 &&
        appstreamcli validate --no-net \
            "$3/share/metainfo/example.pelmora_games.pelmora.metainfo.xml" >>"$log" 2>&1 &&
        appstreamcli validate-tree --no-net "$2" >>"$log" 2>&1; then
@@ -118,10 +129,11 @@ if [ -n "${deb:-}" ] && [ -f "$deb" ]; then
        grep -q '^ Section: games$' "$info" &&
        grep -q '^ Maintainer: Pelmora Games <support@pelmora-games.example>$' "$info" &&
        grep -q '^ Depends:.*libqt6widgets6' "$info" &&
-       grep -q '^ Depends:.*libsdl2' "$info"; then
-        pass "deb control data (name, section, maintainer, Qt and SDL dependencies)"
+       grep -q '^ Depends:.*libsdl2' "$info" &&
+       grep -q '^ Recommends: qt6-translations-l10n$' "$info"; then
+        pass "deb control data (name, section, maintainer, Qt and SDL dependencies, Qt's catalogues)"
     else
-        fail "deb control data (name, section, maintainer, Qt and SDL dependencies)" "$info"
+        fail "deb control data (name, section, maintainer, Qt and SDL dependencies, Qt's catalogues)" "$info"
     fi
     contents="$scratch/contents.log"
     dpkg-deb --contents "$deb" >"$contents" 2>&1
