@@ -273,4 +273,17 @@ Veel succes! ;-)<byte value="xd"/>
 </translation>
     </message>
 </context>
+<context>
+    <name>pelmora::webexport::PageTexts</name>
+    <message>
+        <source>Close</source>
+        <extracomment>The close box of a window drawn in the page, as a screen reader names it.</extracomment>
+        <translation>Sluiten</translation>
+    </message>
+    <message>
+        <source>%1 has ended.</source>
+        <extracomment>What the page shows once Quit has ended the game; %1 is the game&apos;s name.</extracomment>
+        <translation>%1 is afgesloten.</translation>
+    </message>
+</context>
 </TS>

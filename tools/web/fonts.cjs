@@ -8,10 +8,23 @@ const path = require('path');
 const { execFileSync } = require('child_process');
 
 const out = process.argv[2];
-// Latin-1, which holds every text of the game (the copyright sign
-// included), some typographic marks, and the cross of the close boxes.
-const kCharacters = 'U+0020-007E,U+00A0-00FF,U+2013-2014,U+2018-201D,U+2026,U+2715';
+// Latin-1, which holds every text of the game in each of its languages
+// (the copyright sign included), the typographic quotes and dashes, and the
+// cross of the close boxes.
+const kCharacters = 'U+0020-007E,U+00A0-00FF,U+2013-2014,U+2018-201E,U+2026,U+2715';
 const layout = JSON.parse(fs.readFileSync(path.join(out, 'layout.json'), 'utf8'));
+
+// Every character of every language's texts must be in the cut-down fonts.
+const ranges = kCharacters.split(',').map((range) => range.slice(2).split('-').map((hex) => parseInt(hex, 16)));
+const inFonts = (code) => code === 0x0a || code === 0x0d || ranges.some(([low, high = low]) => code >= low && code <= high);
+const languageFiles = fs.readdirSync(path.join(out, 'lang')).map((name) => path.join('lang', name));
+for (const file of ['layout.json', ...languageFiles]) {
+  for (const character of fs.readFileSync(path.join(out, file), 'utf8')) {
+    if (!inFonts(character.codePointAt(0))) {
+      throw new Error(`${file} writes U+${character.codePointAt(0).toString(16).toUpperCase()}, which the page's fonts lack`);
+    }
+  }
+}
 
 // Every font object anywhere in the layout.
 function collectFonts(node, found) {

@@ -1,13 +1,18 @@
 // Writes the main window and the About window, as the desktop builds them,
 // to a JSON file the web page lays itself out from: one table of positions,
-// fonts, colours and texts for both front ends.
+// fonts, colours and texts for both front ends. Beside it, in lang/, the
+// texts of each of the game's languages, as the desktop shows them there.
 // Usage: pelmora_webexport OUT.json   (run with QT_QPA_PLATFORM=offscreen)
 #include <QApplication>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QUrl>
 
 #include "about/AboutTexts.h"
@@ -17,13 +22,17 @@
 #include "game/RandomSource.h"
 #include "game/Rules.h"
 #include "tests/support/SilentSound.h"
+#include "tools/webexport/LanguageTexts.h"
+#include "tools/webexport/PageTexts.h"
 #include "tools/webexport/WidgetExport.h"
 #include "ui/BoardSurface.h"
 #include "ui/BoardCellAccessible.h"
+#include "ui/GameWords.h"
 #include "ui/MainWindow.h"
 #include "ui/Pictures.h"
 #include "ui/sound/SoundConstants.h"
 #include "ui/sound/SoundPlayer.h"
+#include "widgets/Catalogues.h"
 #include "widgets/ClickableLabel.h"
 #include "widgets/Twips.h"
 
@@ -86,7 +95,7 @@ QJsonObject describeAbout() {
         {"height", window.height()},
         {"fill", webexport::colourName(window.palette().color(QPalette::Window))},
         {"font", webexport::describeFont(window)},
-        {"howToPlay", QString::fromUtf8(about::texts::kHowToPlay)},
+        {"howToPlay", about::AboutWindow::tr(about::texts::kHowToPlay)},
         {"links", links},
         {"controls", webexport::describeChildren(window)},
     };
@@ -115,21 +124,33 @@ QJsonObject describeBoard() {
     };
 }
 
-}  // namespace
+// The texts the rules write in English, as the window shows them, and the
+// page's own few; the page looks the rules' texts up by their English.
+QJsonObject describeWords() {
+    QMessageBox box(QMessageBox::NoIcon, {}, {}, QMessageBox::Ok);
+    return {
+        {"gameWords", QJsonObject{
+            {"nextLevelPrefix", Game::kNextLevelPrefix},
+            {"nextLevel", gameWords::status(std::string(Game::kNextLevelPrefix) + "%1")},
+            {"messages", QJsonObject{{Game::kRefusalText, gameWords::message(Game::kRefusalText)},
+                                     {Game::kRefusalTitle, gameWords::message(Game::kRefusalTitle)}}},
+        }},
+        {"pageTexts", QJsonObject{
+            {"ok", box.button(QMessageBox::Ok)->text()},
+            {"close", QCoreApplication::translate(webexport::pageTexts::kContext, webexport::pageTexts::kClose)},
+            {"ended", QCoreApplication::translate(webexport::pageTexts::kContext, webexport::pageTexts::kEnded)},
+        }},
+    };
+}
 
-int main(int argc, char* argv[]) {
-    QApplication app(argc, argv);
-    if (argc != 2) {
-        qCritical("usage: pelmora_webexport OUT.json");
-        return 2;
-    }
+// Both windows as the desktop builds them in the language installed now.
+QJsonObject describeLayout() {
     test_support::SilentSound sound;
     MixingGenerator generator(1);
     SystemLocalClock clock;
     RandomSource random(generator, clock);
     MainWindow window(sound, random);
-
-    const QJsonObject layout{
+    QJsonObject layout{
         {"twipsPerPixel", kTwipsPerPixel},
         {"board", describeBoard()},
         {"sounds", QJsonArray{Game::kClearSound, Game::kWinSound}},
@@ -143,11 +164,47 @@ int main(int argc, char* argv[]) {
         {"main", describeMain(window)},
         {"about", describeAbout()},
     };
-    QFile out(QString::fromLocal8Bit(argv[1]));
+    const QJsonObject words = describeWords();
+    for (auto word = words.begin(); word != words.end(); ++word) layout[word.key()] = word.value();
+    return layout;
+}
+
+bool writeJson(const QString& path, const QJsonObject& object, QJsonDocument::JsonFormat format) {
+    QFile out(path);
     if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-        qCritical("cannot write %s", argv[1]);
-        return 1;
+        qCritical("cannot write %s", qPrintable(path));
+        return false;
     }
-    out.write(QJsonDocument(layout).toJson(QJsonDocument::Indented));
-    return out.flush() ? 0 : 1;
+    out.write(QJsonDocument(object).toJson(format));
+    return out.flush();
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    if (argc != 2) {
+        qCritical("usage: pelmora_webexport OUT.json");
+        return 2;
+    }
+    const QString layoutPath = QString::fromLocal8Bit(argv[1]);
+    QJsonObject english = describeLayout();
+    // The page's names for the languages, as a browser gives them: "pt-BR".
+    QJsonArray languages;
+    for (QString language : Catalogues::languages()) languages.append(language.replace('_', '-'));
+    english["languages"] = languages;
+    if (!writeJson(layoutPath, english, QJsonDocument::Indented)) return 1;
+
+    const QDir folder = QFileInfo(layoutPath).dir().filePath("lang");
+    if (!folder.mkpath(".")) return 1;
+    for (const QString& language : Catalogues::languages()) {
+        const Catalogues catalogues{QLocale(language)};
+        QJsonObject translated = describeLayout();
+        translated["languages"] = languages;
+        const QJsonObject texts = webexport::textsThatDiffer(english, translated).toObject();
+        if (!writeJson(folder.filePath(QString(language).replace('_', '-') + ".json"), texts,
+                       QJsonDocument::Compact))
+            return 1;
+    }
+    return 0;
 }

@@ -3,6 +3,11 @@
 import { accessText, applyFont, buildControls, place } from './controls.js';
 import { centreInViewport, keepInViewport } from './fit.js';
 
+// The texts of the parts a desktop's window manager would draw (the close
+// box) and of the message box's button, in the page's language.
+let pageTexts = null;
+export function usePageTexts(texts) { pageTexts = texts; }
+
 function captionBar(title, onClose) {
   const bar = document.createElement('div');
   bar.className = 'caption';
@@ -15,7 +20,7 @@ function captionBar(title, onClose) {
     close.className = 'close';
     close.type = 'button';
     close.tabIndex = -1;
-    close.setAttribute('aria-label', 'Close');
+    close.setAttribute('aria-label', pageTexts.close);
     close.textContent = '\u2715';
     close.addEventListener('click', onClose);
     bar.append(close);
@@ -75,7 +80,8 @@ export function showMessage(text, title, font, parentFocus) {
     const ok = document.createElement('button');
     ok.type = 'button';
     ok.className = 'push';
-    ok.textContent = 'OK';
+    const caption = accessText(pageTexts.ok);
+    ok.append(caption.node);
     applyFont(ok, font);
     buttons.append(ok);
     dialog.append(bar, body, buttons);

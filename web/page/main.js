@@ -3,9 +3,10 @@
 // starts the timer. Every event goes through one queue to the game.
 import { BoardView } from './board.js';
 import { buildControls, picture, place, showPicture } from './controls.js';
-import { AboutWindow, showMessage } from './dialogs.js';
+import { AboutWindow, showMessage, usePageTexts } from './dialogs.js';
 import { EventQueue } from './events.js';
 import { WindowFit } from './fit.js';
+import { localise, shownGameText } from './language.js';
 import { MenuBar } from './menus.js';
 import { SoundPlayer } from './sound.js';
 import { loadTileSheet } from './tilesheet.js';
@@ -107,6 +108,8 @@ async function start() {
   const modulePromise = createPelmora({ page: {}, locateFile: (file) => file, ...(code ? { wasmBinary: code } : {}) });
   const tilesPromise = loadTileSheet(window.devicePixelRatio || 1);
   const layout = await loadLayout();
+  document.documentElement.lang = await localise(layout);
+  usePageTexts(layout.pageTexts);
   document.title = layout.main.caption;
 
   let module = null;
@@ -130,7 +133,7 @@ async function start() {
     about.close();
     root.replaceChildren();
     root.className = 'ended';
-    root.textContent = `${layout.main.caption} has ended.`;
+    root.textContent = layout.pageTexts.ended.replace('%1', layout.main.caption);
     if (window.opener) window.close();  // a tab a script opened may be closed by one
   };
   new MenuBar(window_.menuBar, layout.main.menus, layout.main.menuFont, layout.main.menuBarHeight, {
@@ -158,11 +161,12 @@ async function start() {
   Object.assign(module.page, {
     drawBoard: (codes) => board.draw(codes),
     playSound: (url) => sound.play(url),
-    showMessage: (text, title) => showMessage(text, title, layout.main.menuFont, board.element),
+    showMessage: (text, title) => showMessage(shownGameText(layout.gameWords, text),
+      shownGameText(layout.gameWords, title), layout.main.menuFont, board.element),
     programFolder: () => programFolder,
     setText: (name, text) => {
       const label = window_.controls.get(name);
-      if (label) label.textContent = text;
+      if (label) label.textContent = shownGameText(layout.gameWords, text);
     },
   });
   queue.post('load', () => call('pelmora_load'));
