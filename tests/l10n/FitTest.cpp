@@ -65,8 +65,8 @@ QList<Fit> mainWindowFits(MainWindow& window) {
         Game::kNextLevelPrefix + wholeNumberText(static_cast<std::int64_t>(*nextLevelThreshold(kTopLevel - 1)));
     fits << oneLine(*window.findChild<QLabel*>("NEXTLEVEL"), gameWords::status(longest));
     QMenuBar& bar = *window.menuBar();
-    fits << Fit{"menu bar", bar.actions().last()->text(), qreal(bar.actionGeometry(bar.actions().last()).right() + 1),
-                qreal(bar.width())};
+    QAction* last = bar.actions().last();
+    fits << Fit{"menu bar", last->text(), qreal(bar.actionGeometry(last).right() + 1), qreal(bar.width())};
     return fits;
 }
 

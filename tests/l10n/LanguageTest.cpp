@@ -135,6 +135,28 @@ private slots:
         QVERIFY(translated > english.size() / 2);  // the check above had something to check
     }
 
+    // Alt and a letter opens one menu, and a letter chooses one command.
+    void accessKeysAreOnePerMenu() {
+        const auto letters = [](const QList<QAction*>& actions) {
+            QString keys;
+            for (const QAction* action : actions)
+                if (const qsizetype at = action->text().indexOf('&'); at >= 0)
+                    keys += action->text()[at + 1].toLower();
+            return keys;
+        };
+        for (const QString& language : Catalogues::languages()) {
+            const Catalogues catalogues{QLocale(language)};
+            WindowRun run;
+            QList<QList<QAction*>> menus = {run.window().menuBar()->actions()};
+            for (QAction* top : menus.first()) menus << top->menu()->actions();
+            for (const QList<QAction*>& menu : menus) {
+                const QString keys = letters(menu);
+                QVERIFY2(QSet<QChar>(keys.begin(), keys.end()).size() == keys.size(),
+                         qPrintable(language + ": " + keys));
+            }
+        }
+    }
+
     // Qt's catalogue is read only when it is what it claims to be.
     void catalogueFilesAreCheckedBeforeQtReadsThem() {
         QTemporaryDir dir;

@@ -96,7 +96,8 @@ int extract(const QString& desktopPath, const QString& metainfoPath, const QStri
 
 void writeFile(const QString& path, const QByteArray& bytes) {
     QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) qFatal("cannot write %s", qPrintable(path));
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        qFatal("cannot write %s", qPrintable(path));
 }
 
 QByteArray mergeDesktop(const QByteArray& desktop, const std::vector<Language>& languages) {
@@ -105,7 +106,8 @@ QByteArray mergeDesktop(const QByteArray& desktop, const std::vector<Language>& 
         out += line + '\n';
         if (!text) return;
         for (const Language& language : languages) {
-            const QString translated = language.catalogue->translate(kDesktopContext, text->second.toUtf8().constData());
+            const QString translated =
+                language.catalogue->translate(kDesktopContext, text->second.toUtf8().constData());
             if (!translated.isEmpty()) out += QString("%1[%2]=%3\n").arg(text->first, language.code, translated);
         }
     });
