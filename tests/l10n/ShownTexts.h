@@ -12,20 +12,16 @@
 
 namespace pelmora::test_support {
 
-inline void addAccessibleNames(QWidget& window, QMap<QString, QString>& texts) {
+// The window's title, and each named control's text and accessible name.
+inline void addWindow(QWidget& window, const QString& where, QMap<QString, QString>& texts) {
+    texts[where + "/title"] = window.windowTitle();
     for (QWidget* widget : window.findChildren<QWidget*>()) {
+        const QString name = where + "/" + widget->objectName();
+        if (const QString text = widget->property("text").toString(); !text.isEmpty()) texts[name] = text;
         QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
         if (accessible && !widget->objectName().isEmpty() && !accessible->text(QAccessible::Name).isEmpty())
-            texts["name/" + widget->objectName()] = accessible->text(QAccessible::Name);
+            texts[name + " (name)"] = accessible->text(QAccessible::Name);
     }
-}
-
-inline void addLabelsAndButtons(QWidget& window, const QString& where, QMap<QString, QString>& texts) {
-    texts[where + "/title"] = window.windowTitle();
-    for (QLabel* label : window.findChildren<QLabel*>())
-        if (!label->text().isEmpty()) texts[where + "/" + label->objectName()] = label->text();
-    for (QAbstractButton* button : window.findChildren<QAbstractButton*>())
-        texts[where + "/" + button->objectName()] = button->text();
 }
 
 // The refusal a fresh game gives "LEVEL UP": its title, text and button.
@@ -47,8 +43,7 @@ inline QMap<QString, QString> shownTexts() {
     QMap<QString, QString> texts;
     WindowRun run;
     MainWindow& window = run.window();
-    addLabelsAndButtons(window, "main", texts);
-    addAccessibleNames(window, texts);
+    addWindow(window, "main", texts);
     for (QAction* top : window.menuBar()->actions()) {
         texts["menu/" + top->menu()->objectName()] = top->text();
         for (QAction* command : top->menu()->actions())
@@ -58,7 +53,7 @@ inline QMap<QString, QString> shownTexts() {
 
     run.choose("mnuaswitch");
     about::AboutWindow& about = *run.program.about().window();
-    addLabelsAndButtons(about, "about", texts);
+    addWindow(about, "about", texts);
     texts["about/Text1"] = about.findChild<QPlainTextEdit*>("Text1")->toPlainText();
     addRefusal(run, texts);
     return texts;
