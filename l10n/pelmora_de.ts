@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>manifest</name>
+    <message>
+        <source>Clear the board of coloured boxes, group by group.</source>
+        <translation>Räume das Spielfeld farbiger Kästchen Gruppe für Gruppe ab.</translation>
+    </message>
+</context>
+<context>
     <name>metainfo</name>
     <message>
         <source>Pelmora</source>

@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
+    <name>manifest</name>
+    <message>
+        <source>Clear the board of coloured boxes, group by group.</source>
+        <translation>Despeja el tablero de bloques de colores, grupo a grupo.</translation>
+    </message>
+</context>
+<context>
     <name>metainfo</name>
     <message>
         <source>Pelmora</source>

@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>manifest</name>
+    <message>
+        <source>Clear the board of coloured boxes, group by group.</source>
+        <translation>Videz le plateau de blocs colorés, groupe par groupe.</translation>
+    </message>
+</context>
+<context>
     <name>metainfo</name>
     <message>
         <source>Pelmora</source>

@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it">
 <context>
+    <name>manifest</name>
+    <message>
+        <source>Clear the board of coloured boxes, group by group.</source>
+        <translation>Libera il campo di gioco dai blocchi colorati, gruppo per gruppo.</translation>
+    </message>
+</context>
+<context>
     <name>metainfo</name>
     <message>
         <source>Pelmora</source>

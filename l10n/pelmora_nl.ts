@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="nl">
 <context>
+    <name>manifest</name>
+    <message>
+        <source>Clear the board of coloured boxes, group by group.</source>
+        <translation>Maak het speelveld leeg, groep voor groep gekleurde blokken.</translation>
+    </message>
+</context>
+<context>
     <name>metainfo</name>
     <message>
         <source>Pelmora</source>

@@ -26,6 +26,7 @@ async function play(browser, url, languages) {
     nodes.map((node) => (attribute ? node.getAttribute(attribute) : node.textContent)), what);
   const shown = {
     lang: await page.evaluate(() => document.documentElement.lang),
+    manifest: await page.$eval('link[rel=manifest]', (link) => link.getAttribute('href')),
     strip: await read(['Null', 'Null2', 'Null3', 'NEXTLEVEL', 'Label3'].map((name) => `#main [data-control=${name}]`).join()),
     menus: await read('.menubar .menu-title', 'aria-label'),
     names: await read('#main [data-control=dest], #main [data-control=Pts]', 'aria-label'),
@@ -53,6 +54,7 @@ withServedBrowser(webDir, async (browser, url) => {
   const plain = (caption) => caption.replace('&', '');
   assert.deepEqual(german.shown, {
     lang: 'de',
+    manifest: 'manifest.de.webmanifest',
     strip: [strip.Null.text, strip.Null2.text, strip.Null3.text, texts.gameWords.nextLevel.replace('%1', '200000'),
       controls.Label3.text],
     menus: [plain(texts.main.menus.mnuFile.title), plain(texts.main.menus.mnuabout.title)],
@@ -62,7 +64,9 @@ withServedBrowser(webDir, async (browser, url) => {
     about: [texts.about.caption],
   });
   assert.deepEqual(german.fetched, ['/lang/de.json']);
-  assert.equal(other.shown.lang, 'en');
+  const manifest = readJson('manifest.de.webmanifest');
+  assert.ok(manifest.lang === 'de' && manifest.description !== readJson('manifest.webmanifest').description);
+  assert.deepEqual([other.shown.lang, other.shown.manifest], ['en', 'manifest.webmanifest']);
   assert.deepEqual(other.shown.strip.slice(0, 3), ['Selection Value: ', 'Current Level: ', 'Reset Cost:']);
   assert.deepEqual(other.shown.message, ['Nope', 'You need more points!', plain(english.pageTexts.ok)]);
   assert.deepEqual(other.fetched, []);

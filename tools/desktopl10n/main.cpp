@@ -1,16 +1,22 @@
-// The desktop entry and the AppStream data in every language of the game,
-// from the same catalogues as the windows.
-//   pelmora_desktop_l10n extract DESKTOP METAINFO OUT.cpp
+// The desktop entry, the AppStream data and the page's web app manifest in
+// every language of the game, from the same catalogues as the windows.
+//   pelmora_desktop_l10n extract OUT.cpp FILE...
 //       writes their English texts as C++ that lupdate reads (contexts
-//       "pelmora.desktop" and "metainfo"), so the catalogues carry them;
-//   pelmora_desktop_l10n merge DESKTOP METAINFO QM_DIR OUT_DIR
-//       writes both files again into OUT_DIR, each text followed by its
-//       translations (Key[de]=..., <summary xml:lang="de">...) from
-//       QM_DIR/pelmora_<language>.qm.
+//       "pelmora.desktop", "metainfo" and "manifest"), so the catalogues
+//       carry them;
+//   pelmora_desktop_l10n merge QM_DIR OUT_DIR FILE...
+//       writes them again into OUT_DIR with the translations of
+//       QM_DIR/pelmora_<language>.qm: a desktop entry or AppStream file with
+//       each text followed by its translations (Key[de]=...,
+//       <summary xml:lang="de">...); a manifest once per language, as
+//       NAME.<language>.webmanifest (a manifest holds one language).
+// Each FILE is known by its name: *.desktop, *.metainfo.xml, *.webmanifest.
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QRegularExpression>
 #include <QTranslator>
 #include <QXmlStreamReader>
@@ -24,6 +30,7 @@ namespace {
 
 constexpr char kDesktopContext[] = "pelmora.desktop";
 constexpr char kMetainfoContext[] = "metainfo";
+constexpr char kManifestContext[] = "manifest";
 // The keys of the desktop entry and the elements of the AppStream data
 // that a player reads.
 const QStringList kDesktopKeys = {"Name", "GenericName", "Comment", "Keywords"};
@@ -74,24 +81,40 @@ QString cString(const QString& text) {
     return '"' + quoted + '"';
 }
 
-int extract(const QString& desktopPath, const QString& metainfoPath, const QString& outPath) {
-    QString out = "// Written by pelmora_desktop_l10n for lupdate; not compiled.\n";
-    forEachDesktopText(readSource(desktopPath), [&](const QString&, auto text) {
+QString extractDesktop(const QString& path) {
+    QString out;
+    forEachDesktopText(readSource(path), [&](const QString&, auto text) {
         if (!text) return;
         if (text->first == "Keywords")
             out += "//: Search words for the desktop's menu, each ended by a semicolon\n";
         out += QString("QT_TRANSLATE_NOOP(\"%1\", %2)\n").arg(kDesktopContext, cString(text->second));
     });
-    QXmlStreamReader xml(readSource(metainfoPath));
+    return out;
+}
+
+QString extractMetainfo(const QString& path) {
+    QString out;
+    QXmlStreamReader xml(readSource(path));
     while (!xml.atEnd()) {
         xml.readNext();
         if (isTranslatable(xml))
             out += QString("QT_TRANSLATE_NOOP(\"%1\", %2)\n")
                        .arg(kMetainfoContext, cString(collapsed(xml.readElementText())));
     }
-    if (xml.hasError()) qFatal("%s: %s", qPrintable(metainfoPath), qPrintable(xml.errorString()));
-    QFile file(outPath);
-    return file.open(QIODevice::WriteOnly) && file.write(out.toUtf8()) == out.toUtf8().size() ? 0 : 1;
+    if (xml.hasError()) qFatal("%s: %s", qPrintable(path), qPrintable(xml.errorString()));
+    return out;
+}
+
+QJsonObject readManifest(const QString& path) {
+    const QJsonDocument manifest = QJsonDocument::fromJson(readSource(path));
+    if (!manifest.isObject()) qFatal("%s is not a manifest", qPrintable(path));
+    return manifest.object();
+}
+
+// The one text a player reads in a manifest: what an installed game is.
+QString extractManifest(const QString& path) {
+    return QString("QT_TRANSLATE_NOOP(\"%1\", %2)\n")
+        .arg(kManifestContext, cString(readManifest(path)["description"].toString()));
 }
 
 void writeFile(const QString& path, const QByteArray& bytes) {
@@ -151,17 +174,48 @@ QByteArray mergeMetainfo(const QByteArray& metainfo, const std::vector<Language>
     return out + '\n';
 }
 
-int merge(const QString& desktopPath, const QString& metainfoPath, const QString& qmDir, const QString& outDir) {
+// A copy of the manifest per language: its description translated, its
+// language named.
+void mergeManifest(const QString& path, const std::vector<Language>& languages, const QDir& outDir) {
+    const QJsonObject english = readManifest(path);
+    for (const Language& language : languages) {
+        QJsonObject translated = english;
+        const QString code = QString(language.code).replace('_', '-');
+        translated["lang"] = code;
+        const QString description =
+            language.catalogue->translate(kManifestContext, english["description"].toString().toUtf8().constData());
+        if (!description.isEmpty()) translated["description"] = description;
+        writeFile(outDir.filePath(QFileInfo(path).completeBaseName() + '.' + code + ".webmanifest"),
+                  QJsonDocument(translated).toJson());
+    }
+}
+
+int extract(const QString& outPath, const QStringList& files) {
+    QString out = "// Written by pelmora_desktop_l10n for lupdate; not compiled.\n";
+    for (const QString& file : files)
+        out += file.endsWith(".desktop")         ? extractDesktop(file)
+               : file.endsWith(".metainfo.xml") ? extractMetainfo(file)
+                                                 : extractManifest(file);
+    writeFile(outPath, out.toUtf8());
+    return 0;
+}
+
+int merge(const QString& qmDir, const QString& outDir, const QStringList& files) {
     std::vector<Language> languages;
     for (const QString& file : QDir(qmDir).entryList({"pelmora_*.qm"}, QDir::Files, QDir::Name)) {
         Language language{file.mid(8, file.size() - 8 - 3), std::make_unique<QTranslator>()};
         if (!language.catalogue->load(QDir(qmDir).filePath(file))) qFatal("cannot load %s", qPrintable(file));
         languages.push_back(std::move(language));
     }
-    writeFile(QDir(outDir).filePath(QFileInfo(desktopPath).fileName()),
-              mergeDesktop(readSource(desktopPath), languages));
-    writeFile(QDir(outDir).filePath(QFileInfo(metainfoPath).fileName()),
-              mergeMetainfo(readSource(metainfoPath), languages));
+    for (const QString& file : files) {
+        const QString out = QDir(outDir).filePath(QFileInfo(file).fileName());
+        if (file.endsWith(".desktop"))
+            writeFile(out, mergeDesktop(readSource(file), languages));
+        else if (file.endsWith(".metainfo.xml"))
+            writeFile(out, mergeMetainfo(readSource(file), languages));
+        else
+            mergeManifest(file, languages, QDir(outDir));
+    }
     return 0;
 }
 
@@ -170,10 +224,10 @@ int merge(const QString& desktopPath, const QString& metainfoPath, const QString
 int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
     const QStringList args = app.arguments();
-    if (args.size() == 5 && args[1] == "extract") return extract(args[2], args[3], args[4]);
-    if (args.size() == 6 && args[1] == "merge") return merge(args[2], args[3], args[4], args[5]);
-    std::fputs("usage: pelmora_desktop_l10n extract DESKTOP METAINFO OUT.cpp\n"
-               "       pelmora_desktop_l10n merge DESKTOP METAINFO QM_DIR OUT_DIR\n",
+    if (args.size() >= 4 && args[1] == "extract") return extract(args[2], args.mid(3));
+    if (args.size() >= 5 && args[1] == "merge") return merge(args[2], args[3], args.mid(4));
+    std::fputs("usage: pelmora_desktop_l10n extract OUT.cpp FILE...\n"
+               "       pelmora_desktop_l10n merge QM_DIR OUT_DIR FILE...\n",
                stderr);
     return 2;
 }

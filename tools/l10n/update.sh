@@ -10,12 +10,14 @@ root=$(cd "$(dirname "$0")/../.." && pwd)
 lupdate=${LUPDATE:-/usr/lib/qt6/bin/lupdate}
 cd "$root"
 [ $# -gt 0 ] || set -- l10n/pelmora_*.ts
-# The desktop entry's and the AppStream data's English, as C++ for lupdate,
-# written by the desktop build's pelmora_desktop_l10n.
+# The English of the desktop entry, the AppStream data and the page's
+# manifest, as C++ for lupdate, written by the desktop build's
+# pelmora_desktop_l10n.
 tool=${DESKTOP_L10N:-$root/build/bin/pelmora_desktop_l10n}
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
-"$tool" extract packaging/pelmora.desktop packaging/*.metainfo.xml "$scratch/desktop-texts.cpp"
+"$tool" extract "$scratch/desktop-texts.cpp" packaging/pelmora.desktop packaging/*.metainfo.xml \
+    web/page/manifest.webmanifest
 # Every folder of the game that shows or says a text; game/ keeps its
 # English and its few words are marked in ui/GameWords.cpp.
 sources=$(find ui about widgets program tools/webexport -name '*.cpp' -o -name '*.h' | LC_ALL=C sort)

@@ -10,8 +10,9 @@ out="$build/web"
 wasm="$build/web-wasm"
 . "$root/tools/web/emscripten-env.sh"
 
-# The desktop's layout exporter comes from the desktop build.
-cmake --build "$build" --target pelmora_webexport >/dev/null
+# The desktop's layout exporter and translator of the manifest come from
+# the desktop build.
+cmake --build "$build" --target pelmora_webexport pelmora_desktop_l10n >/dev/null
 
 if [ ! -f "$wasm/build.ninja" ]; then
     emcmake cmake -S "$root/web" -B "$wasm" -G Ninja -DCMAKE_BUILD_TYPE=MinSizeRel >/dev/null
@@ -26,6 +27,8 @@ QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy XDG_RUNTIME_DIR="$runtime" \
 cp "$wasm/pelmora.js" "$wasm/pelmora.wasm" "$out/"
 page="$root/web/page"
 cp "$page/index.html" "$page/pelmora.css" "$page/manifest.webmanifest" "$out/"
+# The manifest in each of the game's languages, from its catalogues.
+"$build/bin/pelmora_desktop_l10n" merge "$build/l10n" "$out" "$page/manifest.webmanifest"
 # The page's modules as one script: one request instead of one each.
 node "$root/tools/web/bundle.cjs" "$page/main.js" "$out/page.js"
 # The board's eight tiles as one file of eight PNGs, at each size.

@@ -108,7 +108,10 @@ async function start() {
   const modulePromise = createPelmora({ page: {}, locateFile: (file) => file, ...(code ? { wasmBinary: code } : {}) });
   const tilesPromise = loadTileSheet(window.devicePixelRatio || 1);
   const layout = await loadLayout();
-  document.documentElement.lang = await localise(layout);
+  const language = await localise(layout);
+  document.documentElement.lang = language;
+  // What an installed game says it is, in the same language.
+  if (language !== 'en') document.querySelector('link[rel=manifest]')?.setAttribute('href', `manifest.${language}.webmanifest`);
   usePageTexts(layout.pageTexts);
   document.title = layout.main.caption;
 
