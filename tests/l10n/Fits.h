@@ -51,6 +51,7 @@ inline QList<Fit> mainWindowFits(MainWindow& window) {
 inline QList<Fit> aboutWindowFits(QWidget& about) {
     QList<Fit> fits;
     for (QLabel* label : about.findChildren<QLabel*>()) fits << labelFit(*label, label->text(), label->width());
+    for (Fit& fit : fits) fit.control.prepend("frmAbout.");  // both windows have a Label3
     auto* ok = about.findChild<QPushButton*>("cmdOK");
     fits << Fit{"cmdOK", ok->text(), qreal(ok->sizeHint().width()), qreal(ok->width())};
     // The widest line of the how-to-play text, once laid out; none may wrap.
