@@ -1,6 +1,6 @@
 // How much room each text of the windows has and how much it takes, in the
 // game's fonts at the screen's scale: the captions up to the value beside
-// them, LEVEL UP, the longest NEXT LEVEL line, the menu bar, the About
+// them, LEVEL UP, the longest NEXT LEVEL line, the About
 // window's labels and button, and each line of the how-to-play text, which
 // must not wrap.
 #pragma once
@@ -39,13 +39,10 @@ inline QList<Fit> mainWindowFits(MainWindow& window) {
     const auto& nextLevel = *window.findChild<QLabel*>("NEXTLEVEL");
     // The longest NEXT LEVEL line: the threshold of the last level that has one.
     const auto threshold = static_cast<std::int64_t>(*nextLevelThreshold(kTopLevel - 1));
-    QMenuBar& bar = *window.menuBar();
     return {captionFit(window, "Null", "SelPts"), captionFit(window, "Null2", "lvl"),
             captionFit(window, "Null3", "Nmmc"), labelFit(levelUp, levelUp.text(), levelUp.width()),
             labelFit(nextLevel, gameWords::status(Game::kNextLevelPrefix + wholeNumberText(threshold)),
-                     nextLevel.width()),
-            {"menu bar", bar.actions().last()->text(),
-             qreal(bar.actionGeometry(bar.actions().last()).right() + 1), qreal(bar.width())}};
+                     nextLevel.width())};
 }
 
 inline QList<Fit> aboutWindowFits(QWidget& about) {
