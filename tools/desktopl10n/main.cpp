@@ -53,10 +53,18 @@ QByteArray readSource(const QString& path) {
 // AppStream texts are compared with their white space collapsed.
 QString collapsed(const QString& text) { return text.simplified(); }
 
-// An element a player reads, in English (not yet translated).
-bool isTranslatable(const QXmlStreamReader& xml) {
+// An element a player reads, in English (not yet translated). A <name>
+// only as the component's own: the developer's is a name in every language.
+bool isTranslatable(const QXmlStreamReader& xml, const QStringList& open) {
     return xml.isStartElement() && kMetainfoElements.contains(xml.name().toString()) &&
-           xml.attributes().value("xml:lang").isEmpty();
+           xml.attributes().value("xml:lang").isEmpty() &&
+           (xml.name() != u"name" || (!open.isEmpty() && open.last() == "component"));
+}
+
+// Keeps `open` as the elements the reader is inside of.
+void track(const QXmlStreamReader& xml, QStringList& open) {
+    if (xml.isStartElement()) open << xml.name().toString();
+    if (xml.isEndElement()) open.removeLast();
 }
 
 // Each line of the desktop entry, with its key and value where it is one of
@@ -95,11 +103,14 @@ QString extractDesktop(const QString& path) {
 QString extractMetainfo(const QString& path) {
     QString out;
     QXmlStreamReader xml(readSource(path));
+    QStringList open;
     while (!xml.atEnd()) {
         xml.readNext();
-        if (isTranslatable(xml))
+        if (isTranslatable(xml, open))
             out += QString("QT_TRANSLATE_NOOP(\"%1\", %2)\n")
                        .arg(kMetainfoContext, cString(collapsed(xml.readElementText())));
+        else
+            track(xml, open);
     }
     if (xml.hasError()) qFatal("%s: %s", qPrintable(path), qPrintable(xml.errorString()));
     return out;
@@ -144,9 +155,10 @@ QByteArray mergeMetainfo(const QByteArray& metainfo, const std::vector<Language>
     QXmlStreamReader in(metainfo);
     QXmlStreamWriter writer(&out);
     QString indentation;
+    QStringList open;
     while (!in.atEnd()) {
         in.readNext();
-        if (isTranslatable(in)) {
+        if (isTranslatable(in, open)) {
             const QString name = in.name().toString();
             const QXmlStreamAttributes attributes = in.attributes();
             const QString text = in.readElementText();
@@ -166,6 +178,7 @@ QByteArray mergeMetainfo(const QByteArray& metainfo, const std::vector<Language>
             }
             continue;
         }
+        track(in, open);
         if (in.isCharacters() && in.isWhitespace()) indentation = in.text().toString();
         writer.writeCurrentToken(in);
         if (in.isStartDocument()) writer.writeCharacters("\n");  // the reader keeps no space outside the root
