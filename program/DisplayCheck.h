@@ -14,8 +14,9 @@ bool displayNamed();
 [[noreturn]] void endForWantOfADisplay();
 
 // While one lives, Qt's messages are held back, and a fatal one (the
-// platform could not start: a display named but not there) ends the
-// program through endForWantOfADisplay. Meant to live exactly as long as
+// platform could not start) ends the program with status 1 and one line
+// naming the cause Qt gave on the way: a platform plugin that is not
+// installed, or a named display that does not answer. Meant to live exactly as long as
 // the construction of the QApplication; the messages held are passed on
 // when it ends.
 class DisplayFailureGuard {
