@@ -7,13 +7,18 @@ CMAKE_FLAGS ?=
 # there. A plain `make build` builds the game alone.
 OPTION_FLAGS =
 
-.PHONY: all deps configure build run test bench screenshot assets install deb check-install clean \
+.PHONY: all deps test-deps configure build run test bench screenshot assets install deb check-install clean \
 	web web-run web-screenshot web-test-deps
 
 all: build
 
 deps:
 	@./tools/install-deps.sh
+
+# What only the tests use, on top: the packager's checkers and a Wayland
+# compositor.
+test-deps: deps
+	@./tools/install-deps.sh tools/debian-test-packages.txt
 
 configure: deps
 	@cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DCMAKE_INSTALL_PREFIX=$(PREFIX) \
@@ -26,7 +31,7 @@ run: build
 	$(BUILD)/bin/pelmora
 
 test: OPTION_FLAGS = -DBUILD_TESTING=ON -DPELMORA_WEB_TESTS=ON
-test: build web web-test-deps
+test: build web web-test-deps test-deps
 	cd $(BUILD) && ctest --output-on-failure
 
 bench: OPTION_FLAGS = -DPELMORA_BENCH=ON
@@ -51,7 +56,7 @@ deb: build
 	cd $(BUILD) && cpack -G DEB
 
 # Installs into a scratch folder, makes and unpacks the .deb, checks both.
-check-install: build
+check-install: build test-deps
 	./tools/check-install.sh $(BUILD)
 
 # The game in the browser: $(BUILD)/web, served by any static web server.
