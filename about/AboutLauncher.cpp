@@ -1,12 +1,15 @@
 #include "about/AboutLauncher.h"
 
+#include "widgets/WaylandWindows.h"
+
 namespace pelmora::about {
 
 AboutLauncher::AboutLauncher(LinkOpener openLink) : openLink_(std::move(openLink)) {}
 
-void AboutLauncher::show() {
+void AboutLauncher::show(QWidget* owner) {
     if (window_.isNull()) {
         window_ = new AboutWindow(openLink_);
+        if (owner != nullptr) wayland::attachToOwner(*window_, *owner);
         window_->show();
         return;
     }

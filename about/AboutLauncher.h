@@ -14,8 +14,10 @@ public:
     explicit AboutLauncher(LinkOpener openLink = desktopLinkOpener());
 
     // Shows the About window, building it first if none is open; if one is
-    // open already, that same window comes to the front.
-    void show();
+    // open already, that same window comes to the front. A window built
+    // here for `owner` (the window whose Help command asks) is tied to it
+    // where the compositor places windows (Wayland), and opens over it.
+    void show(QWidget* owner = nullptr);
 
     // The open About window, or null once it has been closed.
     AboutWindow* window() const;

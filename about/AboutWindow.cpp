@@ -13,6 +13,7 @@
 #include "about/Centring.h"
 #include "widgets/ClickableLabel.h"
 #include "widgets/Fonts.h"
+#include "widgets/WaylandWindows.h"
 
 namespace pelmora::about {
 
@@ -40,6 +41,7 @@ AboutWindow::AboutWindow(LinkOpener openLink)
     addHowToPlay();
     addSupportLine();
     addFooter();
+    wayland::frameWindow(*this);
 }
 
 void AboutWindow::setUpWindow() {

@@ -205,6 +205,17 @@
     </message>
 </context>
 <context>
+    <name>pelmora::TitleBar</name>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Minimise</source>
+        <translation>Minimieren</translation>
+    </message>
+</context>
+<context>
     <name>pelmora::about::AboutWindow</name>
     <message>
         <source>About Pelmora</source>

@@ -205,6 +205,17 @@
     </message>
 </context>
 <context>
+    <name>pelmora::TitleBar</name>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Minimise</source>
+        <translation>Minimizar</translation>
+    </message>
+</context>
+<context>
     <name>pelmora::about::AboutWindow</name>
     <message>
         <source>About Pelmora</source>

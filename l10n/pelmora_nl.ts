@@ -205,6 +205,17 @@
     </message>
 </context>
 <context>
+    <name>pelmora::TitleBar</name>
+    <message>
+        <source>Close</source>
+        <translation>Sluiten</translation>
+    </message>
+    <message>
+        <source>Minimise</source>
+        <translation>Minimaliseren</translation>
+    </message>
+</context>
+<context>
     <name>pelmora::about::AboutWindow</name>
     <message>
         <source>About Pelmora</source>

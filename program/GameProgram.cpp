@@ -9,7 +9,7 @@ GameProgram::GameProgram(SoundPlayer& sound, UniformGenerator& generator, LocalC
     : random_(generator, clock),
       about_(std::move(openLink)),
       window_(sound, random_) {
-    window_.setHelpCommand([this] { about_.show(); });
+    window_.setHelpCommand([this] { about_.show(&window_); });
     // "Quit" takes every window with it at once; the close box does not.
     window_.setEndProgram([this] {
         about_.closeWindow();

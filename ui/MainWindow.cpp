@@ -20,6 +20,7 @@
 #include "widgets/ClickableLabel.h"
 #include "widgets/Fonts.h"
 #include "widgets/Twips.h"
+#include "widgets/WaylandWindows.h"
 
 namespace pelmora {
 namespace {
@@ -109,6 +110,7 @@ MainWindow::MainWindow(SoundPlayer& sound, RandomSource& random)
     buildTopBands(client);
     buildMenus();
     setFixedSize(client->width(), client->height() + menuBar()->sizeHint().height());
+    wayland::frameWindow(*this);
 
     // The board has the keys from the start; Tab goes on to LEVEL UP.
     setTabOrder(dest_, findChild<ClickableLabel*>("Label3"));
