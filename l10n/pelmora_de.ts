@@ -43,8 +43,36 @@
         <translation>Farben</translation>
     </message>
     <message>
-        <source>First release.</source>
-        <translation>Erste Veröffentlichung.</translation>
+        <source>Seventeen green boxes selected, worth 144500</source>
+        <translation>Siebzehn grüne Kästchen gewählt, 144500 Punkte</translation>
+    </message>
+    <message>
+        <source>colors</source>
+        <translation>Farben</translation>
+    </message>
+    <message>
+        <source>groups</source>
+        <translation>Gruppen</translation>
+    </message>
+    <message>
+        <source>tiles</source>
+        <translation>Steine</translation>
+    </message>
+    <message>
+        <source>First release, in one window:</source>
+        <translation>Erste Veröffentlichung, in einem einzigen Fenster:</translation>
+    </message>
+    <message>
+        <source>select a group of boxes and remove it for 500 points times the square of its size;</source>
+        <translation>eine Gruppe von Kästchen auswählen und für 500 Punkte mal das Quadrat ihrer Größe entfernen;</translation>
+    </message>
+    <message>
+        <source>ten levels, each with its own threshold, and a Reset that deals the boxes out again;</source>
+        <translation>zehn Stufen mit je eigener Punktzahl und Neu mischen, das die Kästchen noch einmal verteilt;</translation>
+    </message>
+    <message>
+        <source>the whole game by mouse or by keys, with a board that a screen reader reads as a table.</source>
+        <translation>das ganze Spiel mit der Maus oder mit Tasten, mit einem Spielfeld, das ein Bildschirmleser als Tabelle liest.</translation>
     </message>
 </context>
 <context>

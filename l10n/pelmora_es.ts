@@ -43,8 +43,36 @@
         <translation>colores</translation>
     </message>
     <message>
-        <source>First release.</source>
-        <translation>Primera versión.</translation>
+        <source>Seventeen green boxes selected, worth 144500</source>
+        <translation>Diecisiete bloques verdes elegidos, 144500 puntos</translation>
+    </message>
+    <message>
+        <source>colors</source>
+        <translation>colores</translation>
+    </message>
+    <message>
+        <source>groups</source>
+        <translation>grupos</translation>
+    </message>
+    <message>
+        <source>tiles</source>
+        <translation>fichas</translation>
+    </message>
+    <message>
+        <source>First release, in one window:</source>
+        <translation>Primera versión, en una sola ventana:</translation>
+    </message>
+    <message>
+        <source>select a group of boxes and remove it for 500 points times the square of its size;</source>
+        <translation>elige un grupo de bloques y quítalo por 500 puntos por el cuadrado de su tamaño;</translation>
+    </message>
+    <message>
+        <source>ten levels, each with its own threshold, and a Reset that deals the boxes out again;</source>
+        <translation>diez niveles, cada uno con su umbral, y Mezclar, que reparte de nuevo los bloques;</translation>
+    </message>
+    <message>
+        <source>the whole game by mouse or by keys, with a board that a screen reader reads as a table.</source>
+        <translation>todo el juego con el ratón o con el teclado, con un tablero que un lector de pantalla lee como una tabla.</translation>
     </message>
 </context>
 <context>

@@ -43,8 +43,36 @@
         <translation>couleurs</translation>
     </message>
     <message>
-        <source>First release.</source>
-        <translation>Première version.</translation>
+        <source>Seventeen green boxes selected, worth 144500</source>
+        <translation>Dix-sept blocs verts choisis, 144500 points</translation>
+    </message>
+    <message>
+        <source>colors</source>
+        <translation>couleurs</translation>
+    </message>
+    <message>
+        <source>groups</source>
+        <translation>groupes</translation>
+    </message>
+    <message>
+        <source>tiles</source>
+        <translation>tuiles</translation>
+    </message>
+    <message>
+        <source>First release, in one window:</source>
+        <translation>Première version, dans une seule fenêtre :</translation>
+    </message>
+    <message>
+        <source>select a group of boxes and remove it for 500 points times the square of its size;</source>
+        <translation>choisissez un groupe de blocs et retirez-le pour 500 points fois le carré de sa taille ;</translation>
+    </message>
+    <message>
+        <source>ten levels, each with its own threshold, and a Reset that deals the boxes out again;</source>
+        <translation>dix niveaux, chacun avec son seuil, et Mélanger, qui redistribue les blocs ;</translation>
+    </message>
+    <message>
+        <source>the whole game by mouse or by keys, with a board that a screen reader reads as a table.</source>
+        <translation>tout le jeu à la souris ou au clavier, avec un plateau qu’un lecteur d’écran lit comme un tableau.</translation>
     </message>
 </context>
 <context>

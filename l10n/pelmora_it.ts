@@ -43,8 +43,36 @@
         <translation>colori</translation>
     </message>
     <message>
-        <source>First release.</source>
-        <translation>Prima versione.</translation>
+        <source>Seventeen green boxes selected, worth 144500</source>
+        <translation>Diciassette blocchi verdi scelti, 144500 punti</translation>
+    </message>
+    <message>
+        <source>colors</source>
+        <translation>colori</translation>
+    </message>
+    <message>
+        <source>groups</source>
+        <translation>gruppi</translation>
+    </message>
+    <message>
+        <source>tiles</source>
+        <translation>tessere</translation>
+    </message>
+    <message>
+        <source>First release, in one window:</source>
+        <translation>Prima versione, in un&apos;unica finestra:</translation>
+    </message>
+    <message>
+        <source>select a group of boxes and remove it for 500 points times the square of its size;</source>
+        <translation>scegli un gruppo di blocchi e rimuovilo per 500 punti per il quadrato della sua grandezza;</translation>
+    </message>
+    <message>
+        <source>ten levels, each with its own threshold, and a Reset that deals the boxes out again;</source>
+        <translation>dieci livelli, ognuno con la sua soglia, e Rimescola, che ridistribuisce i blocchi;</translation>
+    </message>
+    <message>
+        <source>the whole game by mouse or by keys, with a board that a screen reader reads as a table.</source>
+        <translation>tutto il gioco con il mouse o con i tasti, con un campo di gioco che uno screen reader legge come una tabella.</translation>
     </message>
 </context>
 <context>

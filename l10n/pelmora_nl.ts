@@ -43,8 +43,36 @@
         <translation>kleuren</translation>
     </message>
     <message>
-        <source>First release.</source>
-        <translation>Eerste uitgave.</translation>
+        <source>Seventeen green boxes selected, worth 144500</source>
+        <translation>Zeventien groene blokken gekozen, 144500 punten</translation>
+    </message>
+    <message>
+        <source>colors</source>
+        <translation>kleuren</translation>
+    </message>
+    <message>
+        <source>groups</source>
+        <translation>groepen</translation>
+    </message>
+    <message>
+        <source>tiles</source>
+        <translation>tegels</translation>
+    </message>
+    <message>
+        <source>First release, in one window:</source>
+        <translation>Eerste uitgave, in één venster:</translation>
+    </message>
+    <message>
+        <source>select a group of boxes and remove it for 500 points times the square of its size;</source>
+        <translation>kies een groep blokken en haal die weg voor 500 punten maal het kwadraat van de grootte;</translation>
+    </message>
+    <message>
+        <source>ten levels, each with its own threshold, and a Reset that deals the boxes out again;</source>
+        <translation>tien niveaus, elk met een eigen drempel, en Schudden, dat de blokken opnieuw verdeelt;</translation>
+    </message>
+    <message>
+        <source>the whole game by mouse or by keys, with a board that a screen reader reads as a table.</source>
+        <translation>het hele spel met de muis of met toetsen, met een speelveld dat een schermlezer als tabel voorleest.</translation>
     </message>
 </context>
 <context>

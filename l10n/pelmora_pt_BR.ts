@@ -43,8 +43,36 @@
         <translation>cores</translation>
     </message>
     <message>
-        <source>First release.</source>
-        <translation>Primeira versão.</translation>
+        <source>Seventeen green boxes selected, worth 144500</source>
+        <translation>Dezessete blocos verdes escolhidos, 144500 pontos</translation>
+    </message>
+    <message>
+        <source>colors</source>
+        <translation>cores</translation>
+    </message>
+    <message>
+        <source>groups</source>
+        <translation>grupos</translation>
+    </message>
+    <message>
+        <source>tiles</source>
+        <translation>peças</translation>
+    </message>
+    <message>
+        <source>First release, in one window:</source>
+        <translation>Primeira versão, em uma única janela:</translation>
+    </message>
+    <message>
+        <source>select a group of boxes and remove it for 500 points times the square of its size;</source>
+        <translation>escolha um grupo de blocos e remova-o por 500 pontos vezes o quadrado do seu tamanho;</translation>
+    </message>
+    <message>
+        <source>ten levels, each with its own threshold, and a Reset that deals the boxes out again;</source>
+        <translation>dez níveis, cada um com sua meta, e Embaralhar, que distribui os blocos de novo;</translation>
+    </message>
+    <message>
+        <source>the whole game by mouse or by keys, with a board that a screen reader reads as a table.</source>
+        <translation>o jogo todo com o mouse ou com as teclas, com um tabuleiro que um leitor de tela lê como uma tabela.</translation>
     </message>
 </context>
 <context>
