@@ -45,6 +45,7 @@ private slots:
         for (QWidget* window : {static_cast<QWidget*>(&run.window()), about})
             QCOMPARE(window->windowFlags(), Qt::Window | Qt::FramelessWindowHint);
         QCOMPARE(run.window().centralWidget()->size(), QSize(633, 486));
+        QCOMPARE(run.window().menuBar()->y(), pelmora::TitleBar::kHeight);
         QCOMPARE(about->size(), QSize(367, 565 + pelmora::TitleBar::kHeight));
         QCOMPARE(about->findChild<QWidget*>("cmdOK")->y(), 432 + pelmora::TitleBar::kHeight);
 
