@@ -6,7 +6,7 @@
 # on Wayland.
 # Usage: tools/check-install.sh BUILD_DIR   (BUILD_DIR already built)
 # Needs desktop-file-utils, appstream, appstream-util, dpkg-dev, lintian,
-# man-db, xvfb, xdotool and weston. Touches nothing outside BUILD_DIR and a
+# man-db, python3-debian, xvfb, xdotool and weston. Touches nothing outside BUILD_DIR and a
 # temporary folder: the .deb is unpacked, never installed.
 set -u
 
@@ -94,6 +94,17 @@ check_manual() {
         pass "manual page renders"
     else
         fail "manual page renders" "$log"
+    fi
+}
+
+# check_copyright PREFIX: the copyright file parses as Debian's
+# machine-readable format and gives every licence's text. (lintian parses
+# that format only in source packages.)
+check_copyright() {
+    if "$source_dir/tools/ci/check-copyright.py" "$1/share/doc/pelmora/copyright" >"$scratch/copyright.log" 2>&1; then
+        pass "copyright file in the machine-readable format"
+    else
+        fail "copyright file in the machine-readable format" "$scratch/copyright.log"
     fi
 }
 
@@ -225,6 +236,7 @@ if [ -n "${deb:-}" ] && [ -f "$deb" ]; then
         check_layout "deb" "$unpacked/usr"
         check_metadata "deb" "$unpacked" "$unpacked/usr"
         check_manual "$unpacked/usr"
+        check_copyright "$unpacked/usr"
         start_xvfb
         check_starts "deb launcher on X11" "$unpacked/usr/games/pelmora" env QT_QPA_PLATFORM=xcb
         check_plays "$unpacked/usr/games/pelmora"
