@@ -44,7 +44,7 @@
     </message>
     <message>
         <source>Seventeen green boxes selected, worth 144500</source>
-        <translation>Siebzehn grüne Kästchen gewählt, 144500 Punkte</translation>
+        <translation>Siebzehn grüne Kästchen ausgewählt, Wert 144500</translation>
     </message>
     <message>
         <source>colors</source>

@@ -44,7 +44,7 @@
     </message>
     <message>
         <source>Seventeen green boxes selected, worth 144500</source>
-        <translation>Diecisiete bloques verdes elegidos, 144500 puntos</translation>
+        <translation>Diecisiete bloques verdes seleccionados, valen 144500</translation>
     </message>
     <message>
         <source>colors</source>
@@ -64,7 +64,7 @@
     </message>
     <message>
         <source>select a group of boxes and remove it for 500 points times the square of its size;</source>
-        <translation>elige un grupo de bloques y quítalo por 500 puntos por el cuadrado de su tamaño;</translation>
+        <translation>selecciona un grupo de bloques y quítalo por 500 puntos por el cuadrado de su tamaño;</translation>
     </message>
     <message>
         <source>ten levels, each with its own threshold, and a Reset that deals the boxes out again;</source>

@@ -44,7 +44,7 @@
     </message>
     <message>
         <source>Seventeen green boxes selected, worth 144500</source>
-        <translation>Dix-sept blocs verts choisis, 144500 points</translation>
+        <translation>Dix-sept blocs verts sélectionnés, valeur 144500</translation>
     </message>
     <message>
         <source>colors</source>
@@ -64,7 +64,7 @@
     </message>
     <message>
         <source>select a group of boxes and remove it for 500 points times the square of its size;</source>
-        <translation>choisissez un groupe de blocs et retirez-le pour 500 points fois le carré de sa taille ;</translation>
+        <translation>sélectionnez un groupe de blocs et retirez-le pour 500 points fois le carré de sa taille ;</translation>
     </message>
     <message>
         <source>ten levels, each with its own threshold, and a Reset that deals the boxes out again;</source>

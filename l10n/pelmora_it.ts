@@ -44,7 +44,7 @@
     </message>
     <message>
         <source>Seventeen green boxes selected, worth 144500</source>
-        <translation>Diciassette blocchi verdi scelti, 144500 punti</translation>
+        <translation>Diciassette blocchi verdi selezionati, valore 144500</translation>
     </message>
     <message>
         <source>colors</source>
@@ -64,7 +64,7 @@
     </message>
     <message>
         <source>select a group of boxes and remove it for 500 points times the square of its size;</source>
-        <translation>scegli un gruppo di blocchi e rimuovilo per 500 punti per il quadrato della sua grandezza;</translation>
+        <translation>seleziona un gruppo di blocchi e rimuovilo per 500 punti per il quadrato della sua grandezza;</translation>
     </message>
     <message>
         <source>ten levels, each with its own threshold, and a Reset that deals the boxes out again;</source>

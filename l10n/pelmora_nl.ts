@@ -44,7 +44,7 @@
     </message>
     <message>
         <source>Seventeen green boxes selected, worth 144500</source>
-        <translation>Zeventien groene blokken gekozen, 144500 punten</translation>
+        <translation>Zeventien groene blokken geselecteerd, waarde 144500</translation>
     </message>
     <message>
         <source>colors</source>
@@ -64,7 +64,7 @@
     </message>
     <message>
         <source>select a group of boxes and remove it for 500 points times the square of its size;</source>
-        <translation>kies een groep blokken en haal die weg voor 500 punten maal het kwadraat van de grootte;</translation>
+        <translation>selecteer een groep blokken en haal die weg voor 500 punten maal het kwadraat van de grootte;</translation>
     </message>
     <message>
         <source>ten levels, each with its own threshold, and a Reset that deals the boxes out again;</source>

@@ -44,7 +44,7 @@
     </message>
     <message>
         <source>Seventeen green boxes selected, worth 144500</source>
-        <translation>Dezessete blocos verdes escolhidos, 144500 pontos</translation>
+        <translation>Dezessete blocos verdes selecionados, valem 144500</translation>
     </message>
     <message>
         <source>colors</source>
@@ -64,7 +64,7 @@
     </message>
     <message>
         <source>select a group of boxes and remove it for 500 points times the square of its size;</source>
-        <translation>escolha um grupo de blocos e remova-o por 500 pontos vezes o quadrado do seu tamanho;</translation>
+        <translation>selecione um grupo de blocos e remova-o por 500 pontos vezes o quadrado do seu tamanho;</translation>
     </message>
     <message>
         <source>ten levels, each with its own threshold, and a Reset that deals the boxes out again;</source>
