@@ -120,12 +120,13 @@ bool ScreenBoard::waitForFullBoard(Clock::time_point deadline) const {
     return false;
 }
 
-int ScreenBoard::cellX(int column) const { return boardX_ + pixels(kBoardLeft + column * kCellWidth); }
-int ScreenBoard::cellY(int row) const { return boardY_ + pixels(kBoardTop + row * kCellHeight); }
+int ScreenBoard::cellX(int column) const { return boardX_ + pixels(cellRect({0, column}).left); }
+int ScreenBoard::cellY(int row) const { return boardY_ + pixels(cellRect({row, 0}).top); }
 
 BoardLook ScreenBoard::read() const {
-    const int width = pixels(kBoardLeft + kColumns * kCellWidth);
-    const int height = pixels(kBoardTop + kRows * kCellHeight);
+    const CellRect beyond = cellRect({kRows, kColumns});  // the grid's far corner
+    const int width = pixels(beyond.left);
+    const int height = pixels(beyond.top);
     XImage* image = XGetImage(display_, root_, boardX_, boardY_, width, height, AllPlanes, ZPixmap);
     BoardLook look{};
     if (!image) return look;

@@ -5,23 +5,39 @@
 
 namespace pelmora {
 
-// The board's one cell grid: the window draws cell (row, column) in the
-// kCellWidth x kCellHeight box whose top-left corner is (cellLeft(column),
-// cellTop(row)), and a press anywhere in that box reaches that cell. The
-// cell is the outer size of the blue tile's box in the tile holder.
+// The board's one cell grid: the window draws cell (row, column) in its
+// cellRect, and a press anywhere in that box reaches that cell. The cell is
+// the outer size of the blue tile's box in the tile holder.
 inline constexpr int kBoardLeft = 30;
 inline constexpr int kBoardTop = 75;
 inline constexpr int kCellWidth = 705;
 inline constexpr int kCellHeight = 720;
-
-constexpr int cellLeft(int column) { return kBoardLeft + column * kCellWidth; }
-constexpr int cellTop(int row) { return kBoardTop + row * kCellHeight; }
 
 struct Cell {
     int row;
     int column;
     bool operator==(const Cell&) const = default;
 };
+
+struct CellRect {
+    int left, top, width, height;
+};
+
+struct SurfacePoint {
+    double x, y;
+};
+
+// Cell (row, column)'s box. Rows and columns past the board's last give the
+// grid lines beyond it.
+constexpr CellRect cellRect(Cell cell) {
+    return {kBoardLeft + cell.column * kCellWidth, kBoardTop + cell.row * kCellHeight, kCellWidth, kCellHeight};
+}
+
+// The middle of the cell's box: where a press on the cell's middle lands.
+constexpr SurfacePoint cellCentre(Cell cell) {
+    const CellRect box = cellRect(cell);
+    return {box.left + box.width / 2.0, box.top + box.height / 2.0};
+}
 
 // The cell under a press at (x, y) twips from the surface's inner corner, on
 // the same grid the tiles are drawn on; nothing outside the drawn grid.

@@ -6,7 +6,6 @@
 
 #include "game/Board.h"
 #include "ui/BoardSurface.h"
-#include "widgets/Twips.h"
 
 namespace pelmora {
 namespace {
@@ -69,9 +68,7 @@ QString BoardCellAccessible::text(QAccessible::Text type) const {
 // The cell as drawn, on the screen.
 QRect BoardCellAccessible::rect() const {
     if (!surface_) return {};
-    const QRectF local =
-        TwipsRect{cellLeft(cell_.column), cellTop(cell_.row), kCellWidth, kCellHeight}.toPixelsF();
-    return local.toAlignedRect().translated(surface_->mapToGlobal(QPoint(0, 0)));
+    return cellOnSurface(cell_).toAlignedRect().translated(surface_->mapToGlobal(QPoint(0, 0)));
 }
 
 QAccessible::State BoardCellAccessible::state() const {

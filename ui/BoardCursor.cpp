@@ -25,7 +25,8 @@ bool BoardCursor::move(int key) {
 }
 
 QPointF BoardCursor::centreTwips() const {
-    return {cellLeft(cell_.column) + kCellWidth / 2.0, cellTop(cell_.row) + kCellHeight / 2.0};
+    const SurfacePoint centre = cellCentre(cell_);
+    return {centre.x, centre.y};
 }
 
 }  // namespace pelmora

@@ -59,6 +59,11 @@ bool activatesCell(int key) {
 
 }  // namespace
 
+QRectF cellOnSurface(Cell cell) {
+    const CellRect box = cellRect(cell);
+    return TwipsRect{box.left, box.top, box.width, box.height}.toPixelsF();
+}
+
 BoardSurface::BoardSurface(QWidget* parent) : QWidget(parent) {
     setObjectName("dest");
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -80,9 +85,7 @@ void BoardSurface::drawBoard(const Board& board, const TileHolder& tiles) {
             const char code = board.at(row, column);
             const QPixmap* tile = tiles.tileFor(code, ratio);
             if (!tile) continue;
-            const QRectF cell =
-                TwipsRect{cellLeft(column), cellTop(row), kCellWidth, kCellHeight}.toPixelsF();
-            tileAtCellSize(code, *tile, cell.size(), ratio);
+            tileAtCellSize(code, *tile, cellOnSurface({row, column}).size(), ratio);
         }
     }
     const Board before = drawn_;
@@ -103,9 +106,7 @@ void BoardSurface::paintDrawing(QPainter& painter) const {
         for (int row = 0; row < kRows; ++row) {
             const auto tile = stretched_.constFind(drawn_.at(row, column));
             if (tile == stretched_.constEnd()) continue;
-            const QRectF cell =
-                TwipsRect{cellLeft(column), cellTop(row), kCellWidth, kCellHeight}.toPixelsF();
-            painter.drawPixmap(cell.topLeft(), tile.value());
+            painter.drawPixmap(cellOnSurface({row, column}).topLeft(), tile.value());
         }
     }
 }
@@ -145,9 +146,7 @@ void BoardSurface::paintEvent(QPaintEvent*) {
 // Drawn on whole device pixels, so it stays sharp at any screen ratio.
 void BoardSurface::drawCursor(QPainter& painter) const {
     const qreal ratio = devicePixelRatioF();
-    const Cell cell = cursor_.cell();
-    const QRectF drawn =
-        TwipsRect{cellLeft(cell.column), cellTop(cell.row), kCellWidth, kCellHeight}.toPixelsF();
+    const QRectF drawn = cellOnSurface(cursor_.cell());
     QRect ring(QPoint(qRound(drawn.left() * ratio), qRound(drawn.top() * ratio)),
                QPoint(qRound((drawn.left() + drawn.width()) * ratio) - 1,
                       qRound((drawn.top() + drawn.height()) * ratio) - 1));

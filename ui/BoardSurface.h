@@ -14,11 +14,15 @@
 #include <QWidget>
 
 #include "game/Board.h"
+#include "game/Geometry.h"
 #include "ui/BoardCursor.h"
 
 namespace pelmora {
 
 class TileHolder;
+
+// Cell's box on the surface, in logical pixels.
+QRectF cellOnSurface(Cell cell);
 
 class BoardSurface : public QWidget {
     Q_OBJECT

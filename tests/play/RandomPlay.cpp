@@ -146,9 +146,8 @@ std::pair<float, float> Player::pickPoint(bool wild) {
             const char code = game().board().cells()[cell];
             if (selected ? isSelectedBox(code) : code != code::kEmpty) break;
         }
-        const int left = cellLeft(cell % kColumns);
-        const int top = cellTop(cell / kColumns);
-        return {uniform(left, left + kCellWidth), uniform(top, top + kCellHeight)};
+        const CellRect box = cellRect({cell / kColumns, cell % kColumns});
+        return {uniform(box.left, box.left + box.width), uniform(box.top, box.top + box.height)};
     }
     const QWidget& dest = program_->window().dest();
     if (where < 80)  // anywhere on the surface, margins included
@@ -156,8 +155,9 @@ std::pair<float, float> Player::pickPoint(bool wild) {
                 uniform(0, dest.height() * kTwipsPerPixel)};
     if (where < 92 || !wild) {  // on a grid line, or a hair either side of it
         static constexpr float kNudges[] = {0, 0.5f, -0.5f, 1, -1, 1e-3f, -1e-3f};
-        return {cellLeft(below(kColumns + 1)) + kNudges[below(7)],
-                cellTop(below(kRows + 1)) + kNudges[below(7)]};
+        const float x = static_cast<float>(cellRect({0, below(kColumns + 1)}).left) + kNudges[below(7)];
+        const float y = static_cast<float>(cellRect({below(kRows + 1), 0}).top) + kNudges[below(7)];
+        return {x, y};
     }
     static constexpr float kWild[] = {-1e30f, -65536,    -0.0f,      1e30f,
                                       65536,  HUGE_VALF, -HUGE_VALF, NAN};

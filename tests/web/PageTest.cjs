@@ -84,15 +84,13 @@ const tests = {
         const names = context.layout.board.cellNames;
         const index = target.row * g.columns + target.column;
         assert.equal(await activeName(), names[(await readState(page)).board[index]]);
-        const x = g.left + (target.column + 0.5) * g.cellWidth;
-        const y = g.top + (target.row + 0.5) * g.cellHeight;
         await page.keyboard.press('Space');
-        const selected = await oracle.send(`press ${x} ${y}`);
+        const selected = await oracle.send(`press ${target.x} ${target.y}`);
         await expectState(page, selected, `selection ${move}`);
         assert.equal(await activeName(), names[selected.board[index]]);
         assert.match(await activeName(), /, selected$/);
         await page.keyboard.press('Enter');
-        await oracle.send(`press ${x} ${y}`);
+        await oracle.send(`press ${target.x} ${target.y}`);
         await expectState(page, await oracle.send('settle'), `removal ${move}`);
       }
       // The board and its cells as a screen reader finds them.

@@ -6,7 +6,9 @@
 // a game whose generator starts at STATE and whose clock stands still takes
 // the events on its input, one a line ("press X Y", "settle", "level-up",
 // "reset"), and prints the same two lines after the first board and after
-// each event.
+// each event. It also answers two questions, changing nothing: "cell ROW
+// COLUMN" and "biggest" (the cell whose press selects the most) are
+// answered "cell ROW COLUMN X Y", with the middle of the cell in twips.
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -90,11 +92,9 @@ std::string press(pelmora::Game& game, ScriptNumbers& numbers) {
     float x = 0;
     float y = 0;
     if (!selected.empty() && numbers.below(3) != 0) {
-        const pelmora::Cell cell = selected[numbers.below(static_cast<std::uint32_t>(selected.size()))];
-        x = static_cast<float>(pelmora::kBoardLeft + cell.column * pelmora::kCellWidth) +
-            static_cast<float>(numbers.below(pelmora::kCellWidth * 4)) / 4.0f;
-        y = static_cast<float>(pelmora::kBoardTop + cell.row * pelmora::kCellHeight) +
-            static_cast<float>(numbers.below(pelmora::kCellHeight * 4)) / 4.0f;
+        const pelmora::CellRect box = pelmora::cellRect(selected[numbers.below(static_cast<std::uint32_t>(selected.size()))]);
+        x = static_cast<float>(box.left) + static_cast<float>(numbers.below(box.width * 4)) / 4.0f;
+        y = static_cast<float>(box.top) + static_cast<float>(numbers.below(box.height * 4)) / 4.0f;
     } else {
         x = static_cast<float>(numbers.below(9400 * 8)) / 8.0f - 60.0f;
         y = static_cast<float>(numbers.below(5300 * 8)) / 8.0f - 60.0f;
@@ -154,7 +154,15 @@ void printState(const pelmora::Game& game) {
     std::fflush(stdout);
 }
 
-// "cell ROW COLUMN" of the press that selects the most boxes, or "none".
+// "cell ROW COLUMN X Y": a cell and the middle of its box, where a press on
+// it lands.
+void printCell(pelmora::Cell cell) {
+    const pelmora::SurfacePoint centre = pelmora::cellCentre(cell);
+    std::printf("cell %d %d %g %g\n", cell.row, cell.column, centre.x, centre.y);
+    std::fflush(stdout);
+}
+
+// The cell whose press selects the most boxes, or "none".
 void printBiggestGroup(const pelmora::Game& game) {
     int best = 0;
     pelmora::Cell at{-1, -1};
@@ -162,8 +170,8 @@ void printBiggestGroup(const pelmora::Game& game) {
         for (int column = 0; column < pelmora::kColumns; ++column) {
             if (!pelmora::isNormalBox(game.board().at(row, column))) continue;
             pelmora::Game trial = game;  // the same host; a press draws no numbers
-            trial.dest_MouseDown(1, 0, static_cast<float>(pelmora::kBoardLeft + column * pelmora::kCellWidth + 1),
-                                 static_cast<float>(pelmora::kBoardTop + row * pelmora::kCellHeight + 1));
+            const pelmora::SurfacePoint centre = pelmora::cellCentre({row, column});
+            trial.dest_MouseDown(1, 0, static_cast<float>(centre.x), static_cast<float>(centre.y));
             int selected = 0;
             for (char cell : trial.board().cells()) selected += pelmora::isSelectedBox(cell) ? 1 : 0;
             if (selected > best) {
@@ -172,10 +180,8 @@ void printBiggestGroup(const pelmora::Game& game) {
             }
         }
     }
-    if (best == 0)
-        std::printf("none\n");
-    else
-        std::printf("cell %d %d\n", at.row, at.column);
+    if (best > 0) return printCell(at);
+    std::printf("none\n");
     std::fflush(stdout);
 }
 
@@ -191,6 +197,7 @@ int replay(std::uint64_t state, int second, int month) {
     while (std::fgets(line, sizeof line, stdin)) {
         float x = 0;
         float y = 0;
+        pelmora::Cell cell{};
         if (std::sscanf(line, "press %f %f", &x, &y) == 2) {
             game.dest_MouseDown(1, 0, x, y);
         } else if (std::strncmp(line, "settle", 6) == 0) {
@@ -200,6 +207,9 @@ int replay(std::uint64_t state, int second, int month) {
                 before = game.board();
                 game.Timer1_Timer();
             } while (!(game.board() == before));
+        } else if (std::sscanf(line, "cell %d %d", &cell.row, &cell.column) == 2) {
+            printCell(cell);  // asks, changing nothing
+            continue;
         } else if (std::strncmp(line, "biggest", 7) == 0) {
             // Asks, changing nothing: the cell whose press selects most.
             printBiggestGroup(game);

@@ -87,9 +87,9 @@ const tests = {
       let b = null;
       let afterB = null;
       for (let index = 0; index < removed.board.length && !b; ++index) {
-        const cell = { row: Math.floor(index / g.columns), column: index % g.columns };
-        if (cell.column > farthest || !'bgry'.includes(afterB?.board[index] ?? removed.board[index])) continue;
-        const point = await cellPoint(page, context.layout, cell);
+        const column = index % g.columns;
+        if (column > farthest || !'bgry'.includes(afterB?.board[index] ?? removed.board[index])) continue;
+        const point = await cellPoint(page, context.layout, await oracle.cell(Math.floor(index / g.columns), column));
         afterB = await oracle.send(`press ${point.x} ${point.y}`);
         const group = [...afterB.board].flatMap((code, at) => ('BGRY'.includes(code) ? [at % g.columns] : []));
         if (group.length > 0 && Math.max(...group) <= farthest) b = point;

@@ -42,12 +42,18 @@ class Oracle {
     return this.state();
   }
 
-  // { row, column } of the press that selects the most boxes, or null.
-  async biggestGroup() {
-    this.child.stdin.write('biggest\n');
-    const answer = (await this.line()).split(' ');
-    return answer[0] === 'cell' ? { row: Number(answer[1]), column: Number(answer[2]) } : null;
+  // { row, column, x, y }: a cell and the middle of its box in twips, as
+  // the rules place it.
+  async answeredCell(question) {
+    this.child.stdin.write(`${question}\n`);
+    const [word, row, column, x, y] = (await this.line()).split(' ');
+    return word === 'cell' ? { row: Number(row), column: Number(column), x: Number(x), y: Number(y) } : null;
   }
+
+  cell(row, column) { return this.answeredCell(`cell ${row} ${column}`); }
+
+  // The cell whose press selects the most boxes, or null.
+  biggestGroup() { return this.answeredCell('biggest'); }
 
   close() { this.child.stdin.end(); }
 }

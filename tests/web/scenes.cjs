@@ -56,17 +56,16 @@ async function expectState(page, expected, what) {
   }
 }
 
-// A whole pixel of the window near the middle of a cell, in page
-// coordinates (the window is scaled to fit the page), and the same point in
-// twips on the board, as the page works it out.
+// A whole pixel of the window near the middle of a cell (as the oracle
+// places it), in page coordinates (the window is scaled to fit the page),
+// and the same point in twips on the board.
 async function cellPoint(page, layout, cell) {
   const dest = await page.$('#main [data-control=dest]');
   const box = await dest.boundingBox();
   const scale = box.width / (await dest.evaluate((element) => element.offsetWidth));
-  const g = layout.board;
   const px = (twips) => Math.round(twips / layout.twipsPerPixel);
-  const x = px(g.left + (cell.column + 0.5) * g.cellWidth);
-  const y = px(g.top + (cell.row + 0.5) * g.cellHeight);
+  const x = px(cell.x);
+  const y = px(cell.y);
   return { pageX: box.x + x * scale, pageY: box.y + y * scale, x: x * layout.twipsPerPixel, y: y * layout.twipsPerPixel };
 }
 

@@ -63,9 +63,8 @@ int main(int argc, char* argv[]) {
     QTimer::singleShot(500, [&] {
         const pelmora::Cell cell = biggestGroup(window.game().board());
         // A click in the middle of that cell's tile.
-        const QPointF at(
-            pelmora::twips::toPixelsF(pelmora::cellLeft(cell.column) + pelmora::kCellWidth / 2),
-            pelmora::twips::toPixelsF(pelmora::cellTop(cell.row) + pelmora::kCellHeight / 2));
+        const pelmora::SurfacePoint centre = pelmora::cellCentre(cell);
+        const QPointF at(pelmora::twips::toPixelsF(centre.x), pelmora::twips::toPixelsF(centre.y));
         QMouseEvent press(QEvent::MouseButtonPress, at, window.dest().mapToGlobal(at), Qt::LeftButton,
                           Qt::LeftButton, Qt::NoModifier);
         QCoreApplication::sendEvent(&window.dest(), &press);

@@ -118,12 +118,11 @@ async function ticksAndMemory(browser, url) {
   };
 }
 
-// The middle of a cell in page coordinates, however the window is scaled.
+// The middle of a cell in page coordinates, however the window is scaled:
+// the middle of the page's own grid cell that lies over it.
 async function cellCentre(page, row, column) {
-  const dest = await page.$('#main [data-control=dest]');
-  const box = await dest.boundingBox();
-  const scale = box.width / (await dest.evaluate((element) => element.offsetWidth));
-  return { x: box.x + (2 + 47 * column + 23) * scale, y: box.y + (5 + 48 * row + 24) * scale };
+  const box = await (await page.$(`#dest-${row}-${column}`)).boundingBox();
+  return { x: box.x + box.width / 2, y: box.y + box.height / 2 };
 }
 
 // Fresh loads on the phone profile: the first painted board, the bytes

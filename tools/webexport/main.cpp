@@ -111,14 +111,16 @@ QJsonObject cellNames() {
     return names;
 }
 
+// The grid by its first cell: the page's twin of cellRect steps from it.
 QJsonObject describeBoard() {
+    const CellRect first = cellRect({0, 0});
     return {
         {"rows", kRows},
         {"columns", kColumns},
-        {"left", kBoardLeft},
-        {"top", kBoardTop},
-        {"cellWidth", kCellWidth},
-        {"cellHeight", kCellHeight},
+        {"left", first.left},
+        {"top", first.top},
+        {"cellWidth", first.width},
+        {"cellHeight", first.height},
         {"tickMilliseconds", kTickMilliseconds},
         {"cellNames", cellNames()},
     };

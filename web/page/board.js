@@ -34,6 +34,20 @@ function moved(cell, key, rows, columns) {
   }
 }
 
+// The box of cell (row, column) in twips, and its middle: the twins of the
+// rules' cellRect and cellCentre, on the grid layout.json gives.
+function cellRect(grid, { row, column }) {
+  return {
+    left: grid.left + column * grid.cellWidth, top: grid.top + row * grid.cellHeight,
+    width: grid.cellWidth, height: grid.cellHeight,
+  };
+}
+
+function cellCentre(grid, cell) {
+  const box = cellRect(grid, cell);
+  return { x: box.left + box.width / 2, y: box.top + box.height / 2 };
+}
+
 export class BoardView {
   // `control` is dest's entry in the layout; `geometry` the board's grid in
   // twips; `onPress(button, shift, x, y)` receives presses in twips.
@@ -85,8 +99,7 @@ export class BoardView {
         event.preventDefault();
         if (event.repeat) return;  // a held key presses once, as a held button does
         // A press in the middle of the cursor's cell, as a mouse would.
-        const x = g.left + (this.cursor.column + 0.5) * g.cellWidth;
-        const y = g.top + (this.cursor.row + 0.5) * g.cellHeight;
+        const { x, y } = cellCentre(g, this.cursor);
         onPress(kButtonCodes[0], shiftCode(event), x, y);
       } else {
         const next = moved(this.cursor, event.key, g.rows, g.columns);
@@ -126,10 +139,8 @@ export class BoardView {
         cell.id = `dest-${row}-${column}`;
         cell.className = 'cell';
         cell.setAttribute('role', 'gridcell');
-        cell.style.left = `${(g.left + column * g.cellWidth) / this.twipsPerPixel}px`;
-        cell.style.top = `${(g.top + row * g.cellHeight) / this.twipsPerPixel}px`;
-        cell.style.width = `${g.cellWidth / this.twipsPerPixel}px`;
-        cell.style.height = `${g.cellHeight / this.twipsPerPixel}px`;
+        const box = cellRect(g, { row, column });
+        for (const side of ['left', 'top', 'width', 'height']) cell.style[side] = `${box[side] / this.twipsPerPixel}px`;
         cell.dataset.code = '';
         line.append(cell);
         this.cells.push(cell);
@@ -239,10 +250,11 @@ export class BoardView {
       for (let column = 0; column < g.columns; ++column) {
         const name = tileName(this.codes[row * g.columns + column]);
         if (!name) continue;
-        const left = edge(g.left + column * g.cellWidth);
-        const top = edge(g.top + row * g.cellHeight);
-        const width = edge(g.left + (column + 1) * g.cellWidth) - left;
-        const height = edge(g.top + (row + 1) * g.cellHeight) - top;
+        const box = cellRect(g, { row, column });
+        const left = edge(box.left);
+        const top = edge(box.top);
+        const width = edge(box.left + box.width) - left;
+        const height = edge(box.top + box.height) - top;
         context.drawImage(this.stretchedTile(name, width, height), left, top);
       }
     }
