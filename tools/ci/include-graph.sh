@@ -2,39 +2,59 @@
 # Checks that includes between the program's folders run one way only:
 # program/ on top, then the two windows (ui/, about/) and the browser front
 # end (web/), then widgets/, then game/ at the bottom. A file may include
-# its own folder and any lower one, never a higher one or a sibling; and no
-# chain of includes between files comes back to where it started.
-# Usage: tools/ci/include-graph.sh   (prints every offending edge and cycle)
+# its own folder and any lower one, never a higher one or a sibling, and
+# never the tests, the tools or the benchmarks; and no chain of includes
+# between files comes back to where it started. Every include form counts:
+# "quoted" (beside the file first, then from the top of the tree, as the
+# compiler looks), <angled> (from the top of the tree) and relative paths.
+# Usage: tools/ci/include-graph.sh [TREE]   (the repository unless given;
+# prints every offending edge and cycle)
 set -eu
-cd "$(dirname "$0")/../.."
+tree=${1:-"$(dirname "$0")/../.."}
+cd "$tree"
 exec python3 - <<'PY'
 import os, re, sys
 
 RANK = {"program": 4, "ui": 3, "about": 3, "web": 3, "widgets": 2, "game": 1}
-include = re.compile(r'^\s*#\s*include\s+"([^"]+)"', re.M)
+OFF_LIMITS = ("tests", "tools", "bench")
+SOURCES = (".h", ".hpp", ".cpp", ".cc", ".inl")
+include = re.compile(r'^[ \t]*#[ \t]*include[ \t]*([<"])([^">\n]+)[">]', re.M)
+
+def top_folder(path):
+    return path.split("/", 1)[0]
+
+# The file an include names, relative to the top of the tree, or None when
+# it lies outside the tree (the system's and Qt's headers, generated files).
+def resolve(including, bracket, name):
+    bases = [os.path.dirname(including), ""] if bracket == '"' else [""]
+    for base in bases:
+        path = os.path.normpath(os.path.join(base, name))
+        if not path.startswith("..") and not os.path.isabs(path) and os.path.isfile(path):
+            return path
+    return None
 
 files = {}
 for folder in RANK:
     for base, _, names in os.walk(folder):
         for name in names:
-            if name.endswith((".h", ".cpp")):
-                path = os.path.join(base, name)
+            if name.endswith(SOURCES):
+                path = os.path.normpath(os.path.join(base, name))
                 with open(path, encoding="utf-8") as text:
-                    files[path] = include.findall(text.read())
-
-def folder_of(path):
-    return path.split("/", 1)[0]
+                    found = include.findall(text.read())
+                files[path] = [t for t in (resolve(path, b, n) for b, n in found) if t]
 
 faults = []
 edges = {}
 for path, targets in sorted(files.items()):
+    here = top_folder(path)
     for target in targets:
-        if target not in files:
-            continue  # outside the checked folders, or a generated file
-        edges.setdefault(path, []).append(target)
-        here, there = folder_of(path), folder_of(target)
-        if here != there and RANK[there] >= RANK[here]:
+        there = top_folder(target)
+        if there in OFF_LIMITS:
             faults.append(f"{path} includes {target}: {here}/ may not include {there}/")
+        elif there in RANK:
+            edges.setdefault(path, []).append(target)
+            if here != there and RANK[there] >= RANK[here]:
+                faults.append(f"{path} includes {target}: {here}/ may not include {there}/")
 
 # Cycles between files, by depth-first search.
 state = {}
