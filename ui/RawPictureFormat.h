@@ -1,5 +1,5 @@
 // The raw form in which the build compiles in the pictures shown at start
-// (tools/rawpicture writes it, ui/Pictures reads it): a header of four
+// (assets/rawpicture.cpp writes it, ui/Pictures reads it): a header of four
 // native-endian 32-bit words (kRawMagic, width, height, 0), then the pixels
 // as QImage::Format_RGB32, row after row with no padding. The program
 // paints straight from its own read-only data: no decoding, no copy.

@@ -8,9 +8,9 @@
 #include "game/Geometry.h"
 #include "game/RandomSource.h"
 #include "game/Selection.h"
-#include "tests/support/SilentSound.h"
 #include "ui/BoardSurface.h"
 #include "ui/MainWindow.h"
+#include "ui/sound/SilentSoundPlayer.h"
 #include "widgets/Catalogues.h"
 #include "widgets/Twips.h"
 
@@ -53,7 +53,7 @@ int main(int argc, char* argv[]) {
 
     // In the player's language, as the game itself (LANG=de_DE.UTF-8 ...).
     const pelmora::Catalogues catalogues(QLocale::system());
-    pelmora::test_support::SilentSound sound;
+    pelmora::SilentSoundPlayer sound;
     pelmora::MixingGenerator generator(kSeed);  // the same board every time
     StoppedClock clock;
     pelmora::RandomSource random(generator, clock);

@@ -11,7 +11,9 @@ wasm="$build/web-wasm"
 . "$root/tools/web/emscripten-env.sh"
 
 # The desktop's layout exporter and translator of the manifest come from
-# the desktop build.
+# the desktop build, which builds the exporter once told to (it stays on
+# there).
+grep -q '^PELMORA_WEB:BOOL=ON$' "$build/CMakeCache.txt" || cmake -DPELMORA_WEB=ON "$build" >/dev/null
 cmake --build "$build" --target pelmora_webexport pelmora_desktop_l10n >/dev/null
 
 if [ ! -f "$wasm/build.ninja" ]; then

@@ -21,7 +21,6 @@
 #include "game/Geometry.h"
 #include "game/RandomSource.h"
 #include "game/Rules.h"
-#include "tests/support/SilentSound.h"
 #include "tools/webexport/LanguageTexts.h"
 #include "tools/webexport/PageTexts.h"
 #include "tools/webexport/WidgetExport.h"
@@ -30,8 +29,8 @@
 #include "ui/GameWords.h"
 #include "ui/MainWindow.h"
 #include "ui/Pictures.h"
+#include "ui/sound/SilentSoundPlayer.h"
 #include "ui/sound/SoundConstants.h"
-#include "ui/sound/SoundPlayer.h"
 #include "widgets/Catalogues.h"
 #include "widgets/ClickableLabel.h"
 #include "widgets/Twips.h"
@@ -147,7 +146,7 @@ QJsonObject describeWords() {
 
 // Both windows as the desktop builds them in the language installed now.
 QJsonObject describeLayout() {
-    test_support::SilentSound sound;
+    SilentSoundPlayer sound;
     MixingGenerator generator(1);
     SystemLocalClock clock;
     RandomSource random(generator, clock);
