@@ -21,6 +21,7 @@ struct Rig {
     SystemLocalClock clock;
     GameProgram program{sound, generator, clock};
     MainWindow& window = program.window();
+    TileHolder tiles;
     Rig() {
         window.show();
         window.findChild<QTimer*>("Timer1")->stop();
@@ -30,7 +31,7 @@ struct Rig {
     }
     // What DrawBoard has the window do: draw on dest from the tile pictures.
     void draw(const Board& board) {
-        window.dest().drawBoard(board, *window.pic());
+        window.dest().drawBoard(board, tiles);
         window.dest().repaint();
     }
 };

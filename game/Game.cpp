@@ -16,8 +16,12 @@ Game::Game(Host& host, RandomSource& random, const Position& position)
     setLevel(position.level);
     setPoints(position.points);
     resets_ = position.resets;
-    writeBoxCounts();
-    UpdateSelectionValue();
+    // Play last wrote the counts before the selection was made, when its
+    // boxes were still normal ones.
+    Board unselected = board_;
+    unselectAll(unselected);
+    writeBoxCounts(unselected);
+    if (countSelected(board_) > 0) UpdateSelectionValue();
     // The texts differ from the design texts: the first handler reports them.
 }
 
@@ -80,7 +84,7 @@ void Game::mnuFileNew_Click() {
     ++resets_;
     ClearSelection();
     reshuffle(board_, random_);
-    writeBoxCounts();
+    writeBoxCounts(board_);
     // No redraw: the next tick settles and draws the new board.
     reportTexts();
 }
@@ -95,7 +99,7 @@ void Game::NewBoard() {
             board_.at(row, column) = kColoursInOrder[place];
         }
     }
-    writeBoxCounts();
+    writeBoxCounts(board_);
     DrawBoard();
 }
 
@@ -122,7 +126,7 @@ void Game::ClearSelection() { unselectAll(board_); }
 
 void Game::RemoveSelection() {
     emptySelected(board_);
-    writeBoxCounts();
+    writeBoxCounts(board_);
     setPoints(points_ + selValue_);
     setText(&StatusTexts::SelPts, {});
     DropBoxes(board_);
@@ -142,8 +146,8 @@ void Game::DrawBoard() {
     }
 }
 
-void Game::writeBoxCounts() {
-    const ColourCounts counts = board_.countNormalBoxes();
+void Game::writeBoxCounts(const Board& board) {
+    const ColourCounts counts = board.countNormalBoxes();
     setText(&StatusTexts::Label4, wholeNumberText(counts.total()));
     setText(&StatusTexts::Label6, wholeNumberText(counts.red));
     setText(&StatusTexts::Label8, wholeNumberText(counts.blue));

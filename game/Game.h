@@ -18,9 +18,11 @@ public:
     // A game before its first board: Form_Load deals one.
     Game(Host& host, RandomSource& random) : host_(host), random_(random) {}
     // A game picked up at `position`, as if it had been played to there: the
-    // labels show its level, points and box counts, and the selected boxes on
-    // its board are the current selection, with their value. No handler has
-    // run yet; the first one is usually not Form_Load.
+    // labels show its level, points and box counts (selected boxes counted,
+    // as play counted them before they were selected), and the selected
+    // boxes on its board are the current selection, with their value shown;
+    // with none selected the value label is empty, as at the start. No
+    // handler has run yet; the first one is usually not Form_Load.
     Game(Host& host, RandomSource& random, const Position& position);
 
     // --- Event handlers -------------------------------------------------
@@ -42,7 +44,6 @@ public:
     const StatusTexts& texts() const { return texts_; }
     int level() const { return level_; }
     std::int64_t points() const { return points_; }
-    std::int64_t selValue() const { return selValue_; }
     std::int64_t resets() const { return resets_; }
 
     static constexpr const char* kClearSound = "clearbox.wav";
@@ -62,7 +63,7 @@ private:
     void RemoveSelection();
     void DrawBoard();
 
-    void writeBoxCounts();
+    void writeBoxCounts(const Board& board);
     void setText(std::string StatusTexts::*label, std::string text);
     // At the end of each handler: tells the host if any text has changed.
     void reportTexts();

@@ -13,7 +13,7 @@ struct StatusTexts {
     std::string SelPts;                    // value of the latest selection
     std::string Nmmc;                      // cost of the next Reset
     std::string NEXTLEVEL = "NEXT LEVEL:"; // points needed for the next level
-    std::string Label4;                    // boxes left, never shown
+    std::string Label4;                    // boxes left: never drawn, but named for screen readers
     std::string Label6 = "25";             // red boxes left
     std::string Label8 = "25";             // blue boxes left
     std::string Label10 = "25";            // green boxes left

@@ -30,7 +30,7 @@ inline constexpr TwipsRect kLabel12{6240, 960, 795, 435};  // yellow count
 inline constexpr TwipsRect kLabel10{4560, 960, 795, 435};  // green count
 inline constexpr TwipsRect kLabel8{2760, 960, 795, 435};   // blue count
 inline constexpr TwipsRect kLabel6{960, 960, 795, 435};    // red count
-inline constexpr TwipsRect kLabel4{7920, 1680, 1455, 195}; // total, never shown
+inline constexpr TwipsRect kLabel4{7920, 1680, 1455, 195}; // total, never drawn (screen readers have it)
 inline constexpr TwipsRect kLabel3{7080, 120, 2355, 570};  // "LEVEL UP"
 inline constexpr TwipsRect kPts{120, 45, 4635, 375};
 

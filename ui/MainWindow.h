@@ -30,8 +30,6 @@ public:
 
     const Game& game() const { return game_; }
     BoardSurface& dest() { return *dest_; }
-    // Null before the first paint and after the window has closed.
-    TileHolder* pic() { return pic_.get(); }
     // What the Help command runs; the About window plugs in here.
     void setHelpCommand(std::function<void()> command) { helpCommand_ = std::move(command); }
     // What "Quit" runs after closing this window; ends the program.

@@ -12,6 +12,15 @@ namespace {
 
 constexpr qreal kSharpRatio = 2.0;
 
+// A compiled-in picture, read as `format` ("png"); null if unreadable.
+QPixmap readPicture(const QString& path, const char* format) {
+    QImageReader reader(path, format);
+    // Left to guess, the reader would load every image-format plugin on the
+    // machine (GIF, ICO, JPEG...) to ask each about the file.
+    reader.setAutoDetectImageFormat(false);
+    return QPixmap::fromImage(reader.read());
+}
+
 }  // namespace
 
 QPixmap rawPicture(const QString& path) {
@@ -33,14 +42,6 @@ QPixmap rawPicture(const QString& path) {
                  QImage::Format_RGB32);
     if (reinterpret_cast<quintptr>(pixels) % alignof(std::uint32_t) != 0) image = image.copy();
     return QPixmap::fromImage(std::move(image));
-}
-
-QPixmap readPicture(const QString& path, const char* format) {
-    QImageReader reader(path, format);
-    // Left to guess, the reader would load every image-format plugin on the
-    // machine (GIF, ICO, JPEG...) to ask each about the file.
-    reader.setAutoDetectImageFormat(false);
-    return QPixmap::fromImage(reader.read());
 }
 
 Picture::Picture(QString name) : name_(std::move(name)) {}

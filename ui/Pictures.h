@@ -10,8 +10,6 @@
 
 namespace pelmora {
 
-// A compiled-in picture, read as `format` ("png"); null if unreadable.
-QPixmap readPicture(const QString& path, const char* format);
 // A picture the build compiled in raw (ui/RawPictureFormat.h), painted from
 // in place; null if it is not one.
 QPixmap rawPicture(const QString& path);

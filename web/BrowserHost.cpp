@@ -6,8 +6,8 @@
 
 #include "game/Rules.h"
 
-// The page object `Module.page` (web/page/host.js) does the work; these are
-// the only calls into it from the game.
+// The page object `Module.page` (filled in by web/page/main.js) does the
+// work; these are the only calls into it from the game.
 EM_JS(void, pageDrawBoard, (const char* codes, int rows, int columns), {
     Module.page.drawBoard(UTF8ToString(codes, rows * columns), rows, columns);
 });

@@ -17,7 +17,6 @@ namespace pelmora::twips {
 
 constexpr int toPixels(int twips) { return twips / kTwipsPerPixel; }
 constexpr double toPixelsF(double twips) { return twips / kTwipsPerPixel; }
-constexpr int fromPixels(int pixels) { return pixels * kTwipsPerPixel; }
 constexpr double fromPixelsF(double pixels) { return pixels * kTwipsPerPixel; }
 
 inline QSize size(int width, int height) { return QSize(toPixels(width), toPixels(height)); }

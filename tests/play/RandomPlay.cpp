@@ -10,6 +10,7 @@
 #include "about/AboutWindow.h"
 #include "game/Geometry.h"
 #include "tests/support/SilentSound.h"
+#include "tests/window/WindowRun.h"
 #include "ui/BoardSurface.h"
 #include "widgets/Twips.h"
 
@@ -130,7 +131,7 @@ std::string Player::leftAfterQuit() {
     for (QWidget* window : QApplication::topLevelWidgets())
         if (window->isVisible()) left += " '" + window->windowTitle().toStdString() + "' is open;";
     if (program_->about().window()) left += " the About window is alive;";
-    if (program_->window().pic() || timer1_->isActive()) left += " the tiles or the timer live on;";
+    if (test_support::tileHolder() || timer1_->isActive()) left += " the tiles or the timer live on;";
     return left;
 }
 

@@ -33,7 +33,6 @@ TEST_P(LevelTest, OnePointFewerIsRefusedAndStartsANewGame) {
     EXPECT_EQ(game->texts().lvl, "1");
     EXPECT_EQ(game->texts().Pts, "0");
     EXPECT_EQ(game->resets(), 0);
-    EXPECT_EQ(game->selValue(), 0);
     EXPECT_EQ(generator.reseeds, 546);
 }
 

@@ -165,7 +165,7 @@ private slots:
         WindowRun run;
         QStringList names;
         for (const PictureBox* box : run.window().findChildren<PictureBox*>()) names << box->pictureName();
-        for (const QLabel* box : run.window().pic()->findChildren<QLabel*>()) names << box->objectName();
+        for (const QLabel* box : tileHolder()->findChildren<QLabel*>()) names << box->objectName();
         QCOMPARE(names.size(), 1 + 4 + 8);  // background, legends, tiles
         for (const QString& name : names)
             for (qreal ratio : {1.0, 2.0})
@@ -233,7 +233,7 @@ private slots:
         window.hide();
         window.show();
         QVERIFY(!run.label("Label4")->isVisible());
-        QVERIFY(window.pic() && !window.pic()->isVisible());
+        QVERIFY(tileHolder() && !tileHolder()->isVisible());
     }
 
     // Help twice shows one About window, blocking nothing. The close box
@@ -259,7 +259,7 @@ private slots:
             // Queued behind the close: a loop wrongly ended by it never gets here.
             QTimer::singleShot(0, &scope, [&] {
                 aboutOpenAlone = about && about->isVisible() && !run.window().isVisible() &&
-                                 !run.window().pic() && !run.timer1()->isActive();
+                                 !tileHolder() && !run.timer1()->isActive();
                 if (about) about->close();
             });
         });
@@ -277,7 +277,7 @@ private slots:
         QObject scope;
         QTimer::singleShot(0, &scope, [&] {
             run.choose("mnuFileQuit");
-            allGoneAtOnce = about.isNull() && !run.window().isVisible() && !run.window().pic();
+            allGoneAtOnce = about.isNull() && !run.window().isVisible() && !tileHolder();
         });
         // 99: the program outlived the test.
         QTimer::singleShot(5000, &scope, [] { QCoreApplication::exit(99); });

@@ -13,9 +13,17 @@
 #include "tests/support/Generators.h"
 #include "tests/support/SilentSound.h"
 #include "ui/BoardSurface.h"
+#include "ui/TileHolder.h"
 #include "widgets/Twips.h"
 
 namespace pelmora::test_support {
+
+// The hidden tile holder `pic`, while it exists.
+inline TileHolder* tileHolder() {
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (auto* holder = qobject_cast<TileHolder*>(window)) return holder;
+    return nullptr;
+}
 
 struct WindowRun {
     // `board`: the first board dealt, normal boxes only.
