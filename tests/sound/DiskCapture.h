@@ -34,9 +34,9 @@ inline Bytes audibleFrames(const Bytes& raw) {
 class DiskPlaybackTest : public ::testing::Test {
 protected:
     // A player writing into a capture file of its own.
-    SdlSoundPlayer& newPlayer(SdlSoundPlayer::ClipDecoder decode = sound::WavClip::decode) {
+    SdlSoundPlayer& newPlayer() {
         setenv("SDL_DISKAUDIOFILE", capture(++captures_).c_str(), 1);
-        return player_.emplace([this] { ++defaultSounds; }, std::move(decode));
+        return player_.emplace([this] { ++defaultSounds; });
     }
     // The frames that were not silence, read once the player is gone and has flushed its file.
     Bytes heard() {

@@ -5,22 +5,21 @@
 
 namespace pelmora::sound {
 
-const WavClip* ClipCache::find(const std::string& path, const FileIdentity& identity,
-                               const AudioFormat& format) const {
+const WavClip* ClipCache::find(const std::vector<std::uint8_t>& wavFile, const AudioFormat& format) const {
     for (const Entry& entry : entries_) {
-        if (entry.path == path) {
-            return entry.identity == identity && entry.clip.format() == format ? &entry.clip : nullptr;
+        if (entry.wavFile == wavFile && entry.clip.format() == format) {
+            return &entry.clip;
         }
     }
     return nullptr;
 }
 
-const WavClip& ClipCache::keep(const std::string& path, const FileIdentity& identity, WavClip clip) {
-    std::erase_if(entries_, [&](const Entry& entry) { return entry.path == path; });
-    if (entries_.size() >= kCachedPaths) {
+const WavClip& ClipCache::keep(std::vector<std::uint8_t> wavFile, WavClip clip) {
+    std::erase_if(entries_, [&](const Entry& entry) { return entry.wavFile == wavFile; });
+    if (entries_.size() >= kCachedClips) {
         entries_.erase(entries_.begin());
     }
-    entries_.push_back({path, identity, std::move(clip)});
+    entries_.push_back({std::move(wavFile), std::move(clip)});
     return entries_.back().clip;
 }
 

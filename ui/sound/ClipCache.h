@@ -1,35 +1,36 @@
-// Sounds already read and converted for the device, kept while their files
-// stay as they were, so a sound heard again costs no reading or decoding.
+// Sounds already converted for the device, kept by the very bytes they were
+// made from: a file played again reads its few bytes and compares them, but
+// is not decoded or converted again while it holds the same sound. What the
+// file looks like (its dates, size or inode) is never trusted, since a file
+// rewritten in place through a memory map can keep all of it.
 #pragma once
 
 #include <cstddef>
-#include <string>
+#include <cstdint>
 #include <vector>
 
 #include "ui/sound/AudioFormat.h"
-#include "ui/sound/SoundFile.h"
 #include "ui/sound/WavClip.h"
 
 namespace pelmora::sound {
 
 class ClipCache {
 public:
-    // The clip kept for `path` when the file still has `identity` and the
-    // clip was converted to `format`; null otherwise.
-    const WavClip* find(const std::string& path, const FileIdentity& identity, const AudioFormat& format) const;
+    // The clip kept for exactly `wavFile` (as readBoundedWav gives it),
+    // converted to `format`; null otherwise.
+    const WavClip* find(const std::vector<std::uint8_t>& wavFile, const AudioFormat& format) const;
 
-    // Keeps `clip`, read from `path` as it was at `identity`, in its place
-    // of any clip kept for the same path. Only the latest kCachedPaths
-    // paths are kept. Returns the clip as kept.
-    const WavClip& keep(const std::string& path, const FileIdentity& identity, WavClip clip);
+    // Keeps `clip`, made from `wavFile`, in place of any clip kept for the
+    // same bytes. Only the latest kCachedClips are kept. Returns the clip as
+    // kept.
+    const WavClip& keep(std::vector<std::uint8_t> wavFile, WavClip clip);
 
 private:
-    // The game plays two sounds; a few more paths cost little.
-    static constexpr std::size_t kCachedPaths = 4;
+    // The game plays two sounds; a few more cost little.
+    static constexpr std::size_t kCachedClips = 4;
 
     struct Entry {
-        std::string path;
-        FileIdentity identity;
+        std::vector<std::uint8_t> wavFile;
         WavClip clip;
     };
     std::vector<Entry> entries_;  // oldest first

@@ -11,30 +11,17 @@ namespace pelmora::sound {
 
 namespace {
 
-std::int64_t nanoseconds(const timespec& time) {
-    return static_cast<std::int64_t>(time.tv_sec) * 1'000'000'000 + time.tv_nsec;
-}
-
-FileIdentity identityOf(const struct stat& status) {
-    return {status.st_dev, status.st_ino, static_cast<std::uint64_t>(status.st_size), nanoseconds(status.st_mtim),
-            nanoseconds(status.st_ctim)};
+bool isRegularFile(const std::string& path) {
+    struct stat status {};
+    return ::stat(path.c_str(), &status) == 0 && S_ISREG(status.st_mode);
 }
 
 }  // namespace
 
-std::optional<FileIdentity> regularFileIdentity(const std::string& path) {
-    struct stat status {};
-    if (::stat(path.c_str(), &status) != 0 || !S_ISREG(status.st_mode)) {
-        return std::nullopt;
-    }
-    return identityOf(status);
-}
-
 std::optional<SoundFile> SoundFile::open(const std::string& path) {
     // Looked at before it is opened: opening a device can have effects of its
     // own, and a pipe opened without O_NONBLOCK waits for a writer forever.
-    const auto seen = regularFileIdentity(path);
-    if (!seen) {
+    if (!isRegularFile(path)) {
         return std::nullopt;
     }
     const int descriptor = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
@@ -48,11 +35,11 @@ std::optional<SoundFile> SoundFile::open(const std::string& path) {
         ::close(descriptor);
         return std::nullopt;
     }
-    return SoundFile(descriptor, identityOf(status));
+    return SoundFile(descriptor, static_cast<std::uint64_t>(status.st_size));
 }
 
 SoundFile::SoundFile(SoundFile&& other) noexcept
-    : descriptor_(std::exchange(other.descriptor_, -1)), identity_(other.identity_), bytesRead_(other.bytesRead_) {}
+    : descriptor_(std::exchange(other.descriptor_, -1)), size_(other.size_), bytesRead_(other.bytesRead_) {}
 
 SoundFile::~SoundFile() {
     if (descriptor_ >= 0) {
