@@ -1,11 +1,10 @@
 #include "program/DeferredSoundPlayer.h"
 
-#include <dlfcn.h>
-
 #include <QCoreApplication>
 #include <QFile>
 #include <utility>
 
+#include "program/ModuleLoader.h"
 #include "program/SoundModule.h"
 #include "ui/ProgramFolder.h"
 
@@ -27,13 +26,14 @@ void DeferredSoundPlayer::playAndWait(const std::string& path) {
     }
 }
 
-// Tried once: a module that is missing or broken stays so for this run.
+// Tried once: a module that is missing, broken or not the one this build
+// made stays so for this run.
 void DeferredSoundPlayer::load() {
     triedLoading_ = true;
-    void* module = dlopen(modulePath_.c_str(), RTLD_NOW | RTLD_LOCAL);
-    if (!module) return;
-    auto make = reinterpret_cast<MakeSoundPlayer>(dlsym(module, kMakeSoundPlayerSymbol));
-    if (make) player_.reset(make(defaultSound_));
+    const auto bytes = readBuiltModule(modulePath_, kBuiltSoundModule);
+    void* module = bytes ? loadModule(*bytes) : nullptr;
+    void* make = module ? exportedFunction(module, kMakeSoundPlayerSymbol) : nullptr;
+    if (make) player_.reset(reinterpret_cast<MakeSoundPlayer>(make)(defaultSound_));
 }
 
 std::string soundModulePath() {

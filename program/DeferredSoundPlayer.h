@@ -17,7 +17,8 @@ class DeferredSoundPlayer final : public SoundPlayer {
 public:
     // `modulePath` names the sound module (the build puts it beside the
     // program, see soundModulePath()); defaultSound stands in for every
-    // sound if the module cannot be loaded, as for a sound it cannot play.
+    // sound if the module cannot be loaded or is not the one this build
+    // made (program/ModuleLoader.h), as for a sound it cannot play.
     DeferredSoundPlayer(std::string modulePath, std::function<void()> defaultSound);
     ~DeferredSoundPlayer() override;
     DeferredSoundPlayer(const DeferredSoundPlayer&) = delete;

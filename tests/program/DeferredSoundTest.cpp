@@ -1,11 +1,15 @@
 // The sound system is loaded at the first sound and not before, plays
 // through the module once loaded, and falls back to the default sound when
-// the module cannot be loaded.
+// the module cannot be loaded; only a function is called as its entry point.
+#include <dlfcn.h>
+
 #include <QCoreApplication>
 #include <QFile>
 #include <QTest>
 
 #include "program/DeferredSoundPlayer.h"
+#include "program/ModuleLoader.h"
+#include "program/SoundModule.h"
 
 namespace pelmora {
 namespace {
@@ -52,6 +56,17 @@ private slots:
         player.playAndWait(PELMORA_TEST_WAV);
         QVERIFY(!player.loaded());
         QCOMPARE(defaultSounds, 2);
+    }
+
+    // Only a function is ever called by the entry point's name.
+    void theEntryPointMustBeAFunction() {
+        void* dataEntry = dlopen(PELMORA_DATA_ENTRY_MODULE, RTLD_NOW | RTLD_LOCAL);
+        QVERIFY(dataEntry && dlsym(dataEntry, kMakeSoundPlayerSymbol));
+        QVERIFY(exportedFunction(dataEntry, kMakeSoundPlayerSymbol) == nullptr);
+        const auto built = readBuiltModule(soundModulePath(), kBuiltSoundModule);
+        QVERIFY(built);
+        void* module = loadModule(*built);
+        QVERIFY(module && exportedFunction(module, kMakeSoundPlayerSymbol));
     }
 
 private:
