@@ -174,7 +174,9 @@ const tests = {
       const viewport = page.viewport();
       assert.ok(Math.abs(box.x + box.width / 2 - viewport.width / 2) <= 1, 'centred across');
       assert.ok(Math.abs(box.y + box.height / 2 - viewport.height / 2) <= 1, 'centred down');
-      const links = context.layout.about.links;
+      // The product's page, the mail to support, the maker's home page.
+      const links = { Label4: 'http://www.pelmora-games.example/pelmora',
+        Label5: 'mailto:support@pelmora-games.example', Label7: 'http://www.pelmora-games.example/' };
       for (const name of Object.keys(links)) await page.click(`#frmAbout [data-control=${name}]`);
       assert.deepEqual(await page.evaluate(() => window.opened),
         Object.values(links).map((link) => [link, '_blank']));

@@ -11,6 +11,9 @@ const { serve } = require('./browser.cjs');
 const { withGame, runTests } = require('./harness.cjs');
 const { expectState, cellPoint } = require('./scenes.cjs');
 
+// How late the browser may report that a sound has ended.
+const kEndLateness = 150;
+
 // How long a WAV file plays: its data chunk over its byte rate.
 function wavMilliseconds(file) {
   const data = fs.readFileSync(file);
@@ -149,6 +152,9 @@ const tests = {
               assert.ok(sound.length < 500, `${what}: the default sound, not ${sound.length} ms`);
             } else {
               assert.ok(held >= heardMs * 0.9 && held <= bound + 250, `${what}: held ${held} ms`);
+              // Cut where the longest sound ends, not only waited for so long.
+              const ended = watched.find((entry) => entry.what === 'ended');
+              assert.ok(ended.at - sound.at <= heardMs + kEndLateness, `${what}: heard ${ended.at - sound.at} ms`);
             }
           }, watchSounds, [/left out: not a short WAV file/]);
         } finally {
@@ -160,6 +166,30 @@ const tests = {
     }
   },
 
+  // The page's folder is handed to the game through a buffer of 256 bytes,
+  // grown when the folder does not fit.
+  async 'from a folder whose address is 256 bytes long, a removal plays its own sound'(context) {
+    const parent = fs.mkdtempSync(path.join(os.tmpdir(), 'pelmora-web-'));
+    const server = await serve(parent);
+    try {
+      const name = 'f'.repeat(256 - server.url.length);  // the folder is the address without its last "/"
+      fs.symlinkSync(path.resolve(context.webDir), path.join(parent, name));
+      await withGame({ ...context, url: `${server.url}${name}/` }, async (page, oracle) => {
+        const at = await cellPoint(page, context.layout, await oracle.biggestGroup());
+        await page.mouse.click(at.pageX, at.pageY);
+        await page.mouse.click(at.pageX, at.pageY);
+        await oracle.send(`press ${at.x} ${at.y}`);
+        await oracle.send(`press ${at.x} ${at.y}`);
+        await expectState(page, await oracle.send('settle'), 'removal');
+        const sound = (await page.evaluate(() => window.watched)).find((entry) => entry.what === 'sound');
+        const clearSound = wavMilliseconds(path.join(context.webDir, context.layout.sounds[0]));
+        assert.ok(sound && Math.abs(sound.length - clearSound) < 1, `the removal's own sound: ${sound?.length} ms`);
+      }, watchSounds);
+    } finally {
+      await server.close();
+      fs.rmSync(parent, { recursive: true, force: true });
+    }
+  },
 };
 
 runTests(tests);
