@@ -10,10 +10,6 @@ namespace pelmora::test_support {
 // The drawn grid in pixels of `dest`: cells 47 x 48 from (2, 5).
 inline QRect cellRect(int row, int column) { return QRect(2 + 47 * column, 5 + 48 * row, 47, 48); }
 
-// The labels the rules write, in a fixed order.
-inline const char* const kStatusLabels[] = {"lvl",    "Pts",    "SelPts",  "Nmmc",    "NEXTLEVEL",
-                                            "Label4", "Label6", "Label8", "Label10", "Label12"};
-
 struct Session : WindowRun {
     explicit Session(const Board* board = nullptr) : WindowRun(board) {
         window().activateWindow();  // no window manager does it under a bare X server
@@ -22,11 +18,6 @@ struct Session : WindowRun {
     explicit Session(const Board& board) : Session(&board) {}
 
     BoardSurface& dest() { return window().dest(); }
-    QStringList statusTexts() {
-        QStringList shown;
-        for (const char* name : kStatusLabels) shown << label(name)->text();
-        return shown;
-    }
     void key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
         QTest::keyClick(window().windowHandle(), Qt::Key(key), modifiers);
     }

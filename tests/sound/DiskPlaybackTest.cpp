@@ -7,10 +7,8 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <cstring>
 #include <chrono>
-#include <optional>
-#include <utility>
+#include <cstring>
 
 #include "DiskCapture.h"
 
@@ -43,30 +41,6 @@ TEST_F(DiskPlaybackTest, EightBitMonoAt22050HzIsConvertedAndPlaysInFull) {
         EXPECT_NEAR(static_cast<std::int16_t>(frames[at] | frames[at + 1] << 8), 18432, 400);
 }
 
-TEST_F(DiskPlaybackTest, BrokenFilesPlayTheDefaultSoundOnceAndTheNextSoundStillPlays) {
-    const Bytes good = noZeroBytes(4410 * kFrameBytes, 2);
-    const auto goodPath = wav("win.wav", good);
-    Bytes cut = wavBytes(44100, 2, 16, good), unknownEncoding = cut, zeroRate = cut;
-    cut.resize(30);                                              // ends inside the format chunk
-    unknownEncoding[20] = 0x34;                                  // format tag, 1 for PCM
-    std::fill(zeroRate.begin() + 24, zeroRate.begin() + 32, 0);  // sample rate and byte rate
-    const std::pair<std::string, std::optional<Bytes>> broken[] = {
-        {"missing", std::nullopt}, {"empty", Bytes{}}, {"cut", cut}, {"encoding", unknownEncoding}, {"rate", zeroRate}};
-    for (const auto& [name, bytes] : broken) {
-        if (bytes) writeFile(scratch.path / (name + ".wav"), *bytes);
-        defaultSounds = 0;
-        SdlSoundPlayer& player = newPlayer();
-        player.playAndWait((scratch.path / (name + ".wav")).string());
-        EXPECT_EQ(defaultSounds, 1) << name;
-        player.playAndWait(goodPath.string());
-        EXPECT_EQ(defaultSounds, 1) << name;
-        EXPECT_EQ(heard(), good) << name;
-    }
-}
-
-}  // namespace pelmora::soundtest
-
-namespace pelmora::soundtest {
 
 // The game's own sounds, beside this program as beside the game, reach the
 // device in full and exactly as SDL's own file reader and converter give them.
@@ -96,9 +70,6 @@ TEST_F(DiskPlaybackTest, ShippedSoundsPlayInFullAsSdlDecodesThem) {
     }
 }
 
-}  // namespace pelmora::soundtest
-
-namespace pelmora::soundtest {
 
 // A file changed where it lies, here through a shared memory map, which
 // leaves its size, inode and times as they were, is heard as it now is.

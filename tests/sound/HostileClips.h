@@ -38,8 +38,16 @@ inline std::vector<HostileClip> hostileClips() {
     Bytes wideFrames = wavBytes(44100, 2, 16, Bytes(6 * 441, 0x40));
     wideFrames[32] = 6;
     clips.push_back({"frame-size-6-for-4", wideFrames, false});
-        // 20 s at 2 Hz in 84 bytes: all of it there, and a rate no sound has.
+    // 20 s at 2 Hz in 84 bytes: all of it there, and a rate no sound has.
     clips.push_back({"20s-at-2Hz-84-bytes", wavBytes(2, 1, 8, Bytes(40, 0x90)), false});
+    // Broken rather than hostile: nothing, a file cut inside its format
+    // chunk, an encoding no reader here knows.
+    const Bytes plain = wavBytes(8000, 1, 8, second8Mono);
+    clips.push_back({"empty", Bytes{}, false});
+    clips.push_back({"cut-in-format", Bytes(plain.begin(), plain.begin() + 30), false});
+    Bytes unknownEncoding = plain;
+    unknownEncoding[20] = 0x34;  // the format tag, 1 for PCM
+    clips.push_back({"unknown-encoding", unknownEncoding, false});
     clips.push_back({"lowest-rate", wavBytes(4000, 1, 8, second8Mono), true});
     clips.push_back({"highest-rate-8-channels", wavBytes(384000, 8, 16, Bytes(384 * 16 * 10, 0x11)), true});
     return clips;

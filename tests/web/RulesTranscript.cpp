@@ -20,23 +20,24 @@
 #include "game/Geometry.h"
 #include "game/RandomSource.h"
 #include "game/Rules.h"
+#include "tests/support/FakeHost.h"
 
 namespace {
 
 using pelmora::Board;
 
-class RecordingHost final : public pelmora::Host {
-public:
-    void paintBoard(const Board&) override { ++paints; }
-    void playSoundAndWait(const std::string& path) override { calls += " sound:" + path; }
-    void showMessage(const std::string& text, const std::string& title) override {
-        calls += " message:" + title + "/" + text;
-    }
-    std::string programFolder() const override { return "/folder"; }
-
+// What the game asked of its host since the last call: every call but the
+// paints, which are counted.
+std::string takeCalls(pelmora::test_support::FakeHost& host) {
     int paints = 0;
     std::string calls;
-};
+    for (const std::string& call : host.log) {
+        if (call == "paint") ++paints;
+        else calls += " " + call;
+    }
+    host.log.clear();
+    return calls + " paints:" + std::to_string(paints);
+}
 
 // A clock whose second moves on every few readings, so the reseeds vary.
 class SteppingClock final : public pelmora::LocalClock {
@@ -108,7 +109,7 @@ std::string press(pelmora::Game& game, ScriptNumbers& numbers) {
 }
 
 void playGame(std::uint64_t seed, int events) {
-    RecordingHost host;
+    pelmora::test_support::FakeHost host;
     pelmora::MixingGenerator generator(seed);
     SteppingClock clock;
     pelmora::RandomSource random(generator, clock);
@@ -143,9 +144,8 @@ void playGame(std::uint64_t seed, int events) {
                 what = "ticks 1";
             }
         }
-        std::printf("%d %s |%s paints:%d\n  %s\n  %s\n", event, what.c_str(), host.calls.c_str(),
-                    host.paints, boardText(game.board()).c_str(), textsLine(game.texts()).c_str());
-        host.calls.clear();
+        std::printf("%d %s |%s\n  %s\n  %s\n", event, what.c_str(), takeCalls(host).c_str(),
+                    boardText(game.board()).c_str(), textsLine(game.texts()).c_str());
     }
 }
 
@@ -186,7 +186,7 @@ void printBiggestGroup(const pelmora::Game& game) {
 }
 
 int replay(std::uint64_t state, int second, int month) {
-    RecordingHost host;
+    pelmora::test_support::FakeHost host;
     pelmora::MixingGenerator generator(state);
     StoppedClock clock(second, month);
     pelmora::RandomSource random(generator, clock);

@@ -1,5 +1,6 @@
-// The main window driven through its real widgets: presses reaching the
-// rules, the status labels, the frame and menus, the About window alongside.
+// The main window driven through its real widgets: presses and commands
+// reaching the rules, the status labels, the frame and menus, the About
+// window alongside. Where a press lands is BoardSurfaceTest's.
 #include <QtTest>
 #include <QtWidgets>
 
@@ -14,29 +15,6 @@ using namespace pelmora::test_support;
 
 namespace {
 
-// Each column (each row) one colour, its neighbours another: a press
-// selects within its own column (row) only.
-Board striped(bool alongColumns) {
-    Board board;
-    for (int row = 0; row < kRows; ++row)
-        for (int column = 0; column < kColumns; ++column)
-            board.at(row, column) = alongColumns ? "rg"[column % 2] : "by"[row % 2];
-    return board;
-}
-
-// The columns (rows) holding a selected box, ascending.
-QList<int> selectedLines(const Board& board, bool columns) {
-    QList<int> lines;
-    for (int line = 0; line < (columns ? kColumns : kRows); ++line)
-        for (int across = 0; across < (columns ? kRows : kColumns) && !lines.contains(line); ++across)
-            if (isSelectedBox(columns ? board.at(across, line) : board.at(line, across))) lines << line;
-    return lines;
-}
-
-// No two neighbours share a colour but the red pair at the foot of column 0.
-const char* const kOnePair[kRows] = {"brbrbrbrbrbrb", "gygygygygygyg", "rbrbrbrbrbrbr", "ygygygygygygy",
-                                     "brbrbrbrbrbrb", "rygygygygygyg", "rbrbrbrbrbrbr"};
-
 std::string besideProgram(const char* name) { return (qApp->applicationDirPath() + '/' + name).toStdString(); }
 
 }  // namespace
@@ -45,84 +23,39 @@ class MainWindowTest : public QObject {
     Q_OBJECT
 
 private slots:
-    // The surface is 617 x 350; the grid covers x 2..612 and y 5..340. Each
-    // press at a first or last pixel of its column and of its row, or just
-    // off the grid (-1: no cell).
-    void pressesReachTheCellUnderThem() {
-        const std::tuple<QPoint, int, int> presses[] = {
-            {{1, 172}, -1, -1},  {{2, 172}, 3, 0},    {{48, 5}, 0, 0},      {{49, 52}, 0, 1},
-            {{565, 53}, 1, 11},  {{566, 292}, 5, 12}, {{612, 340}, 6, 12},  {{613, 200}, -1, -1},
-            {{300, 4}, -1, -1},  {{300, 341}, -1, -1}};
-        for (bool columns : {true, false}) {
-            const Board board = striped(columns);
-            for (const auto& [pixel, row, column] : presses) {
-                WindowRun run(board);
-                run.click(pixel);
-                const int line = columns ? column : row;
-                // Expected: [] or [line].
-                QVERIFY2(selectedLines(run.game().board(), columns) == QList<int>(line >= 0, line),
-                         qPrintable(QString("press at %1,%2").arg(pixel.x()).arg(pixel.y())));
-            }
-        }
-    }
-
+    // A press with any button and modifier keys reaches the rules, here
+    // selecting a board of one colour.
     void everyButtonAndModifierActsAlike() {
         const std::pair<Qt::MouseButton, Qt::KeyboardModifiers> presses[] = {
             {Qt::LeftButton, {}}, {Qt::RightButton, Qt::ControlModifier}, {Qt::MiddleButton, Qt::AltModifier}};
         for (auto [button, modifiers] : presses) {
-            WindowRun run(striped(true));
-            const QPoint at = WindowRun::pixelOf(middleOfCell(4, 3));
-            run.click(at, button, modifiers);
-            QCOMPARE(selectedLines(run.game().board(), true), QList<int>{3});
-            run.click(at, button, modifiers);
-            QCOMPARE(run.label("Pts")->text(), QString("24500"));
-            QCOMPARE(run.silent.last, besideProgram("clearbox.wav"));
+            WindowRun run(filled(code::kRed));
+            run.click(WindowRun::pixelOf(middleOfCell(4, 3)), button, modifiers);
+            QCOMPARE(run.label("SelPts")->text(), QString("4140500"));
         }
     }
 
-    void labelsStartFromTheFirstDeal() {
-        WindowRun run;
-        QCOMPARE(run.texts({"lvl", "Pts", "SelPts", "Nmmc", "NEXTLEVEL", "Label4"}),
-                 QStringList({"1", "0", "", "", "NEXT LEVEL: 200000", "91"}));
-    }
-
-    void aSelectionAndItsRemovalShowInTheLabels() {
-        WindowRun run(rowsBoard(kOnePair));
-        run.clickCell(6, 0);
-        QCOMPARE(run.texts({"SelPts", "Pts"}), QStringList({"2000", "0"}));
-        run.clickCell(5, 0);
-        // Total, then red, blue, green and yellow.
-        QCOMPARE(run.texts({"Pts", "SelPts", "Label4", "Label6", "Label8", "Label10", "Label12"}),
-                 QStringList({"2000", "", "89", "25", "26", "19", "19"}));
-        QCOMPARE(run.silent.plays, 1L);
+    // Each control reaches its handler, sounds are played from beside the
+    // program, and after every handler the labels show the game's texts.
+    void controlsReachTheirHandlersAndTheLabelsFollow() {
+        WindowRun run(filled(code::kRed));
+        QCOMPARE(run.statusTexts(), inLabelOrder(run.game().texts()));
+        QCOMPARE(run.texts({"lvl", "Pts", "SelPts", "Nmmc", "NEXTLEVEL"}),
+                 QStringList({"1", "0", "", "", "NEXT LEVEL: 200000"}));
+        run.clickCell(3, 6);  // all 91 boxes selected
+        QCOMPARE(run.label("SelPts")->text(), QString("4140500"));
+        run.clickCell(3, 6);
         QCOMPARE(run.silent.last, besideProgram("clearbox.wav"));
-    }
-
-    // The box above the pair dropped at once; the four above it come down
-    // one per tick, and the first tick shows the Reset cost.
-    void ticksSettleTheBoardOnePassAtATime() {
-        WindowRun run(rowsBoard(kOnePair));
-        run.clickCell(6, 0);
-        run.clickCell(5, 0);
-        int ticks = 0;
-        for (Board before; before != run.game().board() && ticks <= 20; ++ticks) {
-            before = run.game().board();
-            run.tick();
-        }
-        QCOMPARE(ticks, 5);  // the fifth finds nothing left to move
-        QString column0;
-        for (int row = 0; row < kRows; ++row) column0 += run.game().board().at(row, 0);
-        QCOMPARE(column0, QString("XXbgryb"));
+        QCOMPARE(run.statusTexts(), inLabelOrder(run.game().texts()));
+        run.tick();
         QCOMPARE(run.label("Nmmc")->text(), QString("15000"));
-    }
-
-    void resetChargesAndTheNextTickShowsTheNextCost() {
-        WindowRun run;
-        run.tick();
+        QTest::mouseClick(run.label("Label3"), Qt::LeftButton);
+        QCOMPARE(run.silent.last, besideProgram("win.wav"));
+        QCOMPARE(run.label("lvl")->text(), QString("2"));
         run.choose("mnuFileNew");
-        QCOMPARE(run.texts({"Pts", "Nmmc"}), QStringList({"-15000", "15000"}));
-        run.tick();
-        QCOMPARE(run.label("Nmmc")->text(), QString("35000"));
+        QCOMPARE(run.label("Pts")->text(), QString("4125500"));
+        QCOMPARE(run.statusTexts(), inLabelOrder(run.game().texts()));
+        QCOMPARE(run.silent.plays, 2L);
     }
 
     // The message box is answered from inside its own event loop.
@@ -141,22 +74,6 @@ private slots:
         QTest::mouseClick(run.label("Label3"), Qt::LeftButton);
         QCOMPARE(boxes, QStringList{"Nope: You need more points! [1]"});
         QCOMPARE(run.texts({"lvl", "Pts", "Label4"}), QStringList({"1", "0", "91"}));
-        run.tick();
-        QCOMPARE(run.label("Nmmc")->text(), QString("15000"));
-    }
-
-    // One colour everywhere: a press selects all 91 boxes, worth 4140500.
-    // The points stay; the threshold shown catches up at the next tick.
-    void levelUpWithEnoughPointsPlaysTheWinSoundAndGoesUp() {
-        WindowRun run(filled(code::kRed));
-        run.clickCell(3, 6);
-        run.clickCell(3, 6);
-        QCOMPARE(run.label("Pts")->text(), QString("4140500"));
-        QTest::mouseClick(run.label("Label3"), Qt::LeftButton);
-        QCOMPARE(run.silent.last, besideProgram("win.wav"));
-        QCOMPARE(run.texts({"lvl", "Pts", "NEXTLEVEL"}), QStringList({"2", "4140500", "NEXT LEVEL: 200000"}));
-        run.tick();
-        QCOMPARE(run.label("NEXTLEVEL")->text(), QString("NEXT LEVEL: 450000"));
     }
 
     // Every picture the main window and its tile holder name loads, in both

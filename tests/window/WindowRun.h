@@ -25,6 +25,18 @@ inline TileHolder* tileHolder() {
     return nullptr;
 }
 
+// The labels the rules write, in a fixed order, and the texts the game has
+// for them in the same order.
+inline const char* const kStatusLabels[] = {"lvl",    "Pts",    "SelPts",  "Nmmc",    "NEXTLEVEL",
+                                            "Label4", "Label6", "Label8", "Label10", "Label12"};
+inline QStringList inLabelOrder(const StatusTexts& t) {
+    QStringList texts;
+    for (const std::string& text : {t.lvl, t.Pts, t.SelPts, t.Nmmc, t.NEXTLEVEL, t.Label4, t.Label6, t.Label8,
+                                    t.Label10, t.Label12})
+        texts << QString::fromStdString(text);
+    return texts;
+}
+
 struct WindowRun {
     // `board`: the first board dealt, normal boxes only.
     explicit WindowRun(const Board* board = nullptr, SoundPlayer* sound = nullptr)
@@ -43,6 +55,11 @@ struct WindowRun {
     QStringList texts(std::initializer_list<const char*> names) {
         QStringList shown;
         for (const char* name : names) shown << label(name)->text();
+        return shown;
+    }
+    QStringList statusTexts() {
+        QStringList shown;
+        for (const char* name : kStatusLabels) shown << label(name)->text();
         return shown;
     }
     void choose(const char* command) { window().findChild<QAction*>(command)->trigger(); }
