@@ -38,6 +38,7 @@ bench: OPTION_FLAGS = -DPELMORA_BENCH=ON
 bench: build web web-test-deps
 	./tools/bench.sh $(BUILD)
 	./tools/web/bench.sh $(BUILD)
+	./tools/measure-sound-costs.sh $(BUILD)
 
 screenshot: OPTION_FLAGS = -DPELMORA_SCREENSHOT=ON
 screenshot: build
