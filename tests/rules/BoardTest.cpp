@@ -5,7 +5,6 @@
 #include <optional>
 
 #include "game/Geometry.h"
-#include "game/Selection.h"
 #include "game/Settling.h"
 #include "tests/rules/GameTest.h"
 
@@ -89,19 +88,6 @@ INSTANTIATE_TEST_SUITE_P(Staircase, SelectionTest,
                                          std::tuple{3, 9, 13, 84500}),
                          [](const auto& info) { return "PressedAt" + std::to_string(std::get<0>(info.param)) + "_" +
                                                        std::to_string(std::get<1>(info.param)); });
-
-TEST(SpreadTest, WalksStopAtSelectedCellsOtherColoursAndEdgesAndSkipTheirStart) {
-    Board board = filled('y');
-    board.at(0, 4) = 'Y';
-    board.at(4, 12) = 'r';
-    SpreadRight(board, 0, 0, 'y', 'Y');  // (0,1) to (0,3): stops at the selected (0,4)
-    SpreadDown(board, 0, 12, 'y', 'Y');  // (1,12) to (3,12): stops at the red
-    SpreadUp(board, 6, 7, 'y', 'Y');     // (5,7) to (0,7)
-    SpreadLeft(board, 6, 12, 'y', 'Y');  // (6,11) to (6,0), not on at (5,12)
-    EXPECT_EQ(countOf(board, "Y"), 4 + 3 + 6 + 12);
-    for (const Cell cell : {Cell{0, 0}, Cell{0, 5}, Cell{0, 12}, Cell{5, 12}, Cell{6, 12}})
-        EXPECT_EQ(board.at(cell.row, cell.column), 'y') << cell.row << "," << cell.column;
-}
 
 // Full columns d, e, f, ... unless another board is given, with one column
 // replaced by `cells`, top first.
