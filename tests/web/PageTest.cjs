@@ -10,6 +10,29 @@ const { withGame, runTests } = require('./harness.cjs');
 const { readState, expectState, cellPoint, desktopScene } = require('./scenes.cjs');
 const { compareLayout } = require('./compare.cjs');
 
+// Notes every press the page hands the game: (x, y) in twips.
+function recordPresses(page) {
+  return page.evaluateOnNewDocument(() => {
+    window.presses = [];
+    let create;
+    Object.defineProperty(window, 'createPelmora', {
+      configurable: true,
+      get: () => create,
+      set: (original) => {
+        create = async (...args) => {
+          const module = await original(...args);
+          const call = module.ccall.bind(module);
+          module.ccall = (name, type, types, values, options) => {
+            if (name === 'pelmora_press') window.presses.push(values.slice(2));
+            return call(name, type, types, values, options);
+          };
+          return module;
+        };
+      },
+    });
+  });
+}
+
 const tests = {
   async 'load: the first board, labels and menus as the desktop has them'(context) {
     await withGame(context, async (page) => {
@@ -87,6 +110,8 @@ const tests = {
         await page.keyboard.press('Space');
         const selected = await oracle.send(`press ${target.x} ${target.y}`);
         await expectState(page, selected, `selection ${move}`);
+        // Pressed where the rules put the cell's middle, to the twip.
+        assert.deepEqual((await page.evaluate(() => window.presses)).at(-1), [target.x, target.y]);
         assert.equal(await activeName(), names[selected.board[index]]);
         assert.match(await activeName(), /, selected$/);
         await page.keyboard.press('Enter');
@@ -102,7 +127,7 @@ const tests = {
       const cells = cellsIn(grid);
       assert.equal(cells.length, g.rows * g.columns);
       for (const cell of cells) assert.ok(names.has(cell.name), `cell named "${cell.name}"`);
-    });
+    }, recordPresses);
   },
 
   async 'LEVEL UP too early: the box says no, OK by key or mouse starts over'(context) {
