@@ -10,6 +10,15 @@
 #include "game/Settling.h"
 
 namespace pelmora {
+namespace {
+
+Outcome outcomeOf(Outcome::What what) {
+    Outcome outcome;
+    outcome.what = what;
+    return outcome;
+}
+
+}  // namespace
 
 Game::Game(Host& host, RandomSource& random, const Position& position)
     : host_(host), random_(random), board_(position.board) {
@@ -28,9 +37,11 @@ Game::Game(Host& host, RandomSource& random, const Position& position)
 void Game::Form_Load() {
     NewBoard();
     reportTexts();
+    report(outcomeOf(Outcome::What::Dealt));
 }
 
 void Game::dest_MouseDown(std::int16_t /*button*/, std::int16_t /*shift*/, float x, float y) {
+    Outcome outcome = outcomeOf(Outcome::What::Pressed);
     if (const auto cell = cellAtPress(x, y)) {
         const int row = cell->row;
         const int column = cell->column;
@@ -38,18 +49,27 @@ void Game::dest_MouseDown(std::int16_t /*button*/, std::int16_t /*shift*/, float
         // whatever has fallen or slid into it, and the press goes on with that.
         for (char selected : {code::kSelectedRed, code::kSelectedGreen, code::kSelectedBlue,
                               code::kSelectedYellow})
-            if (board_.at(row, column) == selected) RemoveSelection();
+            if (board_.at(row, column) == selected) {
+                const std::int64_t pointsBefore = points_;
+                outcome.removedBoxes += countSelected(board_);
+                RemoveSelection();
+                outcome.removedValue += points_ - pointsBefore;
+            }
         for (char normal : {code::kYellow, code::kRed, code::kGreen, code::kBlue}) {
             if (board_.at(row, column) != normal) continue;
             ClearSelection();
             if (hasSameColouredNeighbour(board_, row, column)) {
                 board_.at(row, column) = selectedFormOf(normal);
                 SelectGroup();
+                outcome.selected = true;
+            } else {
+                outcome.loneBox = true;
             }
         }
     }
     DrawBoard();
     reportTexts();
+    report(outcome);
 }
 
 void Game::Timer1_Timer() {
@@ -67,16 +87,22 @@ void Game::Timer1_Timer() {
 void Game::Label3_Click() {
     const double level = level_;
     const auto threshold = nextLevelThreshold(level);
-    if (!threshold) return;  // top level: the label does nothing
+    if (!threshold) {  // top level: the label does nothing
+        report(outcomeOf(Outcome::What::AtTopLevel));
+        return;
+    }
+    Outcome outcome = outcomeOf(Outcome::What::LevelUp);
     if (*threshold > static_cast<double>(points_)) {
         host_.showMessage(kRefusalText, kRefusalTitle);
         NewGame();
+        outcome.what = Outcome::What::NewGame;
     } else {
         playSound(kWinSound);
         NewBoard();  // draws while the label still shows the level just left
         setLevel(level_ + 1);
     }
     reportTexts();
+    report(outcome);
 }
 
 void Game::mnuFileNew_Click() {
@@ -87,6 +113,21 @@ void Game::mnuFileNew_Click() {
     writeBoxCounts(board_);
     // No redraw: the next tick settles and draws the new board.
     reportTexts();
+    report(outcomeOf(Outcome::What::Reshuffled));
+}
+
+Standing Game::standing() const {
+    Standing standing;
+    standing.points = points_;
+    standing.level = level_;
+    if (const auto threshold = nextLevelThreshold(level_)) standing.nextLevelAt = std::llround(*threshold);
+    standing.nextResetCost = resetCost(resets_);
+    standing.selectedBoxes = countSelected(board_);
+    if (standing.selectedBoxes > 0) standing.selectionValue = selValue_;
+    Board unselected = board_;
+    unselectAll(unselected);
+    standing.boxesLeft = unselected.countNormalBoxes();
+    return standing;
 }
 
 void Game::NewBoard() {
@@ -166,6 +207,11 @@ void Game::reportTexts() {
     if (!textsChanged_) return;
     textsChanged_ = false;
     host_.textsChanged(texts_);
+}
+
+void Game::report(Outcome outcome) {
+    outcome.after = standing();
+    host_.handled(outcome);
 }
 
 void Game::setPoints(std::int64_t points) {

@@ -7,6 +7,7 @@
 
 #include "game/Board.h"
 #include "game/Host.h"
+#include "game/Outcome.h"
 #include "game/Position.h"
 #include "game/RandomSource.h"
 #include "game/StatusTexts.h"
@@ -45,6 +46,8 @@ public:
     int level() const { return level_; }
     std::int64_t points() const { return points_; }
     std::int64_t resets() const { return resets_; }
+    // Points, level, next level, selection, boxes left, next Reset cost.
+    Standing standing() const;
 
     static constexpr const char* kClearSound = "clearbox.wav";
     static constexpr const char* kWinSound = "win.wav";
@@ -67,6 +70,8 @@ private:
     void setText(std::string StatusTexts::*label, std::string text);
     // At the end of each handler: tells the host if any text has changed.
     void reportTexts();
+    // Tells the host what the handler did, with the standing it left.
+    void report(Outcome outcome);
     void setPoints(std::int64_t points);
     void setLevel(int level);
     void playSound(const char* fileName);

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "game/Board.h"
+#include "game/Outcome.h"
 #include "game/StatusTexts.h"
 
 namespace pelmora {
@@ -24,6 +25,9 @@ public:
     // Called at the end of a handler that changed any status text, with all
     // of them; a host that shows no labels may ignore it.
     virtual void textsChanged(const StatusTexts& /*texts*/) {}
+    // Called at the end of every handler but the tick, after textsChanged,
+    // with what it did; a host that says nothing may ignore it.
+    virtual void handled(const Outcome& /*outcome*/) {}
 };
 
 }  // namespace pelmora

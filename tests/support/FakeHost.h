@@ -1,7 +1,7 @@
 // The one stand-in for the window that the rules talk to. It logs what the
 // game asks of it, in order ("paint", "sound <path>", "<text>|<title>"),
 // keeps the board as it was when a sound played, and every set of status
-// texts reported.
+// texts and every outcome reported.
 #pragma once
 
 #include <string>
@@ -26,11 +26,15 @@ struct FakeHost final : Host {
     void textsChanged(const StatusTexts& texts) override {
         if (logging) reported.push_back(texts);
     }
+    void handled(const Outcome& outcome) override {
+        if (logging) outcomes.push_back(outcome);
+    }
 
     bool logging = true;              // off for benchmarks
     const Board* board = nullptr;     // the game's board, read when a sound plays
     std::vector<std::string> log;
     std::vector<StatusTexts> reported;
+    std::vector<Outcome> outcomes;
     Board boardAtSound;
 };
 
