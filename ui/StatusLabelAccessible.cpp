@@ -1,6 +1,7 @@
 #include "ui/StatusLabelAccessible.h"
 
 #include <QLabel>
+#include <algorithm>
 
 namespace pelmora {
 namespace {
@@ -60,9 +61,41 @@ QString StatusLabelAccessible::text(int startOffset, int endOffset) const {
 int StatusLabelAccessible::characterCount() const { return static_cast<int>(label()->text().size()); }
 
 QString StatusLabelAccessible::attributes(int offset, int* startOffset, int* endOffset) const {
-    *startOffset = offset;
-    *endOffset = offset;
+    *startOffset = *endOffset = std::clamp(offset, 0, characterCount());
     return {};
+}
+
+QString StatusLabelAccessible::unitAt(qint64 at, QAccessible::TextBoundaryType boundary, int* startOffset,
+                                      int* endOffset) const {
+    const QString shown = label()->text();
+    *startOffset = *endOffset = static_cast<int>(std::clamp<qint64>(at, 0, shown.size()));
+    if (at < 0 || at >= shown.size()) return {};
+    if (boundary == QAccessible::CharBoundary) {
+        *startOffset = static_cast<int>(at);
+        *endOffset = static_cast<int>(at) + 1;
+        return shown.mid(*startOffset, 1);
+    }
+    *startOffset = 0;
+    *endOffset = static_cast<int>(shown.size());
+    return shown;
+}
+
+QString StatusLabelAccessible::textBeforeOffset(int offset, QAccessible::TextBoundaryType boundary,
+                                                int* startOffset, int* endOffset) const {
+    // Before the one word there is nothing; before a character, the one before it.
+    if (boundary != QAccessible::CharBoundary || offset < 0) return unitAt(-1, boundary, startOffset, endOffset);
+    return unitAt(qint64{offset} - 1, boundary, startOffset, endOffset);
+}
+
+QString StatusLabelAccessible::textAtOffset(int offset, QAccessible::TextBoundaryType boundary,
+                                            int* startOffset, int* endOffset) const {
+    return unitAt(offset, boundary, startOffset, endOffset);
+}
+
+QString StatusLabelAccessible::textAfterOffset(int offset, QAccessible::TextBoundaryType boundary,
+                                               int* startOffset, int* endOffset) const {
+    if (boundary != QAccessible::CharBoundary || offset < 0) return unitAt(-1, boundary, startOffset, endOffset);
+    return unitAt(qint64{offset} + 1, boundary, startOffset, endOffset);
 }
 
 }  // namespace pelmora

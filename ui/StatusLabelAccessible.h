@@ -39,9 +39,21 @@ public:
     int offsetAtPoint(const QPoint&) const override { return -1; }
     void scrollToSubstring(int, int) override {}
     QString attributes(int offset, int* startOffset, int* endOffset) const override;
+    // A figure is one word: any unit but a character is the whole of it.
+    // Any offset is answered, at once (Qt's own helpers never return from
+    // some), and an offset off the text gets nothing.
+    QString textBeforeOffset(int offset, QAccessible::TextBoundaryType boundary, int* startOffset,
+                             int* endOffset) const override;
+    QString textAtOffset(int offset, QAccessible::TextBoundaryType boundary, int* startOffset,
+                         int* endOffset) const override;
+    QString textAfterOffset(int offset, QAccessible::TextBoundaryType boundary, int* startOffset,
+                            int* endOffset) const override;
 
 private:
     QLabel* label() const;
+    // The character at `at`, or the whole text for any other unit, with its
+    // offsets; nothing when `at` lies off the text.
+    QString unitAt(qint64 at, QAccessible::TextBoundaryType boundary, int* startOffset, int* endOffset) const;
 };
 
 }  // namespace pelmora
