@@ -11,6 +11,11 @@ namespace pelmora::about::texts {
 inline constexpr char kCaption[] = QT_TRANSLATE_NOOP("pelmora::about::AboutWindow", "About Pelmora");
 inline constexpr char kProgramName[] = "Pelmora";
 inline constexpr char kVersion[] = QT_TRANSLATE_NOOP("pelmora::about::AboutWindow", "Version 1.0");
+// The version line as a screen reader names it: one reads out only labels of
+// three words or more when the window opens.
+//: The version line as a screen reader reads it: the program's name, then
+//: the version line's text.
+inline constexpr char kVersionSpoken[] = QT_TRANSLATE_NOOP("pelmora::about::AboutWindow", "Pelmora, Version 1.0");
 inline constexpr char kSupportQuestion[] =
     QT_TRANSLATE_NOOP("pelmora::about::AboutWindow", "Have questions?  Need technical support? ");
 inline constexpr char kContactUs[] = QT_TRANSLATE_NOOP("pelmora::about::AboutWindow", "Contact us");

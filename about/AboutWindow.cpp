@@ -23,6 +23,12 @@ constexpr Qt::WindowFlags kFixedWindowFlags = Qt::Window | Qt::CustomizeWindowHi
                                               Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                                               Qt::MSWindowsFixedSizeDialogHint;
 
+// A link, which a screen reader names with where it leads.
+void leadsTo(ClickableLabel* label, const char* link) {
+    label->setLink(true);
+    label->setAccessibleDescription(QString::fromUtf8(link));
+}
+
 void setTextColour(QWidget* widget, const QColor& colour) {
     QPalette palette = widget->palette();
     palette.setColor(QPalette::WindowText, colour);
@@ -73,14 +79,17 @@ QLabel* AboutWindow::addLabel(QLabel* label, const char* objectName, const QRect
 void AboutWindow::addHeading() {
     auto* title = new ClickableLabel(texts::kProgramName);
     addLabel(title, "Label5", layout::kTitleLabel.toPixels());
+    leadsTo(title, texts::kSupportMail);
     title->setFont(fonts::make(layout::kTitleFont));
     connect(title, &ClickableLabel::clicked, this, [this] { followLink(texts::kSupportMail); });
 
     addLabel(new QLabel(texts::kProgramName), "Label2", layout::kNameLabel.toPixels());
-    addLabel(new QLabel(tr(texts::kVersion)), "Label3", layout::kVersionLabel.toPixels());
+    addLabel(new QLabel(tr(texts::kVersion)), "Label3", layout::kVersionLabel.toPixels())
+        ->setAccessibleName(tr(texts::kVersionSpoken));
 
     auto* webPage = new ClickableLabel(texts::kProductPage);
     addLabel(webPage, "Label4", layout::kWebPageLabel.toPixels());
+    leadsTo(webPage, texts::kProductPage);
     webPage->setCursor(applicationPointer::kCustomPointer);
     connect(webPage, &ClickableLabel::clicked, this, [this] { followLink(texts::kProductPage); });
 }
@@ -107,6 +116,7 @@ void AboutWindow::addSupportLine() {
 
     auto* contact = new ClickableLabel(tr(texts::kContactUs));
     addLabel(contact, "Label7", layout::kContactLabel.toPixels());
+    leadsTo(contact, texts::kMakerHomePage);
     contact->setFont(fonts::make(layout::kContactFont));
     setTextColour(contact, layout::kContactText);
     contact->setCursor(applicationPointer::kCustomPointer);

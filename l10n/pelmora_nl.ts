@@ -233,6 +233,74 @@
     </message>
 </context>
 <context>
+    <name>pelmora::Spoken</name>
+    <message>
+        <source>%1 boxes selected, worth %2</source>
+        <extracomment>Said after a press selected a group: %1 boxes, worth %2 points.</extracomment>
+        <translation>%1 blokken geselecteerd, waarde %2</translation>
+    </message>
+    <message>
+        <source>nothing selected</source>
+        <extracomment>Said after a press on a box with no neighbour of its colour.</extracomment>
+        <translation>niets geselecteerd</translation>
+    </message>
+    <message>
+        <source>removed %1 boxes for %2 points; %3 points</source>
+        <extracomment>Said after a removal: %1 boxes removed, %2 points earned, %3 points in all.</extracomment>
+        <translation>%1 blokken weg voor %2 punten; %3 punten</translation>
+    </message>
+    <message>
+        <source>reshuffled; %1 points; next Reset costs %2</source>
+        <extracomment>Said after Reset: %1 points in all now, %2 the price of the next Reset.</extracomment>
+        <translation>geschud; %1 punten; volgende keer schudden kost %2</translation>
+    </message>
+    <message>
+        <source>level %1; next level at %2</source>
+        <extracomment>Said after a level-up: %1 the new level, %2 the points the next needs in all.</extracomment>
+        <translation>niveau %1; volgend niveau bij %2</translation>
+    </message>
+    <message>
+        <source>level %1; the top level</source>
+        <extracomment>Said on reaching the last level %1, and on LEVEL UP there.</extracomment>
+        <translation>niveau %1; het hoogste niveau</translation>
+    </message>
+    <message>
+        <source>new game; level %1; %2 points</source>
+        <extracomment>Said after a refused LEVEL UP started the game over: %1 the level, %2 the points.</extracomment>
+        <translation>nieuw spel; niveau %1; %2 punten</translation>
+    </message>
+    <message>
+        <source>%1 points; level %2; next level at %3</source>
+        <extracomment>The status&apos;s first part: %1 points, level %2, %3 points needed for the next.</extracomment>
+        <translation>%1 punten; niveau %2; volgend niveau bij %3</translation>
+    </message>
+    <message>
+        <source>%1 points; level %2; the top level</source>
+        <extracomment>The status&apos;s first part on the last level: %1 points, level %2.</extracomment>
+        <translation>%1 punten; niveau %2; het hoogste niveau</translation>
+    </message>
+    <message>
+        <source>%1 red, %2 blue, %3 green, %4 yellow boxes left</source>
+        <extracomment>The status&apos;s count of the boxes of each colour still on the board.</extracomment>
+        <translation>over: %1 rode, %2 blauwe, %3 groene, %4 gele blokken</translation>
+    </message>
+    <message>
+        <source>next Reset costs %1</source>
+        <extracomment>The status&apos;s last part: the price in points of the next Reset.</extracomment>
+        <translation>volgende keer schudden kost %1</translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <extracomment>Two of the sentences above said one after the other.</extracomment>
+        <translation>%1; %2</translation>
+    </message>
+    <message>
+        <source>%1 rows, %2 columns</source>
+        <extracomment>What the board is, said with its name.</extracomment>
+        <translation>%1 rijen, %2 kolommen</translation>
+    </message>
+</context>
+<context>
     <name>pelmora::TitleBar</name>
     <message>
         <source>Close</source>
@@ -317,6 +385,11 @@ zodat er weer meer zetten mogelijk zijn.<byte value="xd"/>
 <byte value="xd"/>
 Veel succes! ;-)<byte value="xd"/>
 </translation>
+    </message>
+    <message>
+        <source>Pelmora, Version 1.0</source>
+        <extracomment>The version line as a screen reader reads it: the program&apos;s name, then the version line&apos;s text.</extracomment>
+        <translation>Pelmora, Versie 1.0</translation>
     </message>
 </context>
 <context>

@@ -1,6 +1,7 @@
 #include "ui/BoardAccessible.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "game/Rules.h"
 #include "ui/BoardCellAccessible.h"
@@ -21,7 +22,7 @@ QAccessibleInterface* boardFactory(const QString& className, QObject* object) {
 }  // namespace
 
 BoardAccessible::BoardAccessible(BoardSurface* surface)
-    : QAccessibleWidget(surface, QAccessible::Table) {}
+    : QAccessibleWidget(surface, QAccessible::Pane) {}
 
 BoardAccessible::~BoardAccessible() {
     for (BoardCellAccessible* cell : std::as_const(cells_))
@@ -48,10 +49,55 @@ void BoardAccessible::announceChangedCells(BoardSurface* surface, const Board& b
         }
 }
 
+BoardAccessible* BoardAccessible::of(BoardSurface* surface) {
+    return dynamic_cast<BoardAccessible*>(QAccessible::queryAccessibleInterface(surface));
+}
+
 void BoardAccessible::announceCursor(BoardSurface* surface) {
-    QAccessibleEvent event(surface, QAccessible::Focus);
-    event.setChild(indexOf(surface->cursorCell()));
+    if (BoardAccessible* board = of(surface)) board->focusCell(indexOf(surface->cursorCell()));
+}
+
+void BoardAccessible::tell(BoardSurface* surface, const QString& news, When when) {
+    BoardAccessible* board = of(surface);
+    if (!board || news.isEmpty()) return;
+    board->clearCarriedNews();  // superseded
+    board->news_ = news;
+    board->waitsForRest_ = when == When::Settled;
+    if (surface->hasFocus() && !board->waitsForRest_) board->focusCell(indexOf(surface->cursorCell()));
+}
+
+void BoardAccessible::settled(BoardSurface* surface) {
+    BoardAccessible* board = of(surface);
+    if (!board || !board->waitsForRest_) return;
+    board->waitsForRest_ = false;
+    if (surface->hasFocus()) board->focusCell(indexOf(surface->cursorCell()));
+}
+
+void BoardAccessible::forgetNews(BoardSurface* surface) {
+    if (BoardAccessible* board = of(surface)) board->clearCarriedNews();
+}
+
+void BoardAccessible::focusCell(int index) {
+    if (!news_.isEmpty() && !waitsForRest_) {
+        // A new object for the same cell: Orca presents it, news and all.
+        auto* fresh = new BoardCellAccessible(surface(), {index / kColumns, index % kColumns});
+        fresh->setNews(std::exchange(news_, {}));
+        QAccessible::registerAccessibleInterface(fresh);
+        child(index);  // the cells exist from here on
+        clearCarriedNews();
+        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(std::exchange(cells_[index], fresh)));
+        newsCell_ = index;
+    } else if (newsCell_ != index) {
+        clearCarriedNews();
+    }
+    QAccessibleEvent event(surface(), QAccessible::Focus);
+    event.setChild(index);
     QAccessible::updateAccessibility(&event);
+}
+
+void BoardAccessible::clearCarriedNews() {
+    if (newsCell_ >= 0 && newsCell_ < cells_.size() && cells_[newsCell_]) cells_[newsCell_]->setNews({});
+    newsCell_ = -1;
 }
 
 BoardSurface* BoardAccessible::surface() const { return static_cast<BoardSurface*>(widget()); }

@@ -62,7 +62,11 @@ QAccessibleInterface* BoardCellAccessible::parent() const {
 }
 
 QString BoardCellAccessible::text(QAccessible::Text type) const {
-    return type == QAccessible::Name ? nameFor(code()) : QString();
+    switch (type) {
+        case QAccessible::Name: return nameFor(code());
+        case QAccessible::Description: return news_;
+        default: return {};
+    }
 }
 
 // The cell as drawn, on the screen.

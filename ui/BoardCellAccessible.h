@@ -1,5 +1,7 @@
 // One cell of the board as assistive technology sees it: named for what it
-// holds, selected when its box is, focused when the cursor is on it.
+// holds, selected when its box is, focused when the cursor is on it. The
+// cell the player has just acted on may carry the news of what happened as
+// its description (see BoardAccessible::tell).
 #pragma once
 
 #include <QAccessibleInterface>
@@ -15,10 +17,13 @@ class BoardCellAccessible : public QAccessibleInterface, public QAccessibleTable
 public:
     BoardCellAccessible(BoardSurface* surface, Cell cell);
 
-    // "red box", "blue box, selected", "empty", for a cell code.
+    // "red box", "blue box, selected", "empty", for a cell code, in the
+    // player's language.
     static QString nameFor(char code);
     // Whether a cell going from one code to the other changes its name.
     static bool readsDifferently(char before, char after);
+
+    void setNews(const QString& news) { news_ = news; }
 
     // QAccessibleInterface
     bool isValid() const override;
@@ -52,6 +57,7 @@ private:
 
     QPointer<BoardSurface> surface_;
     Cell cell_;
+    QString news_;
 };
 
 }  // namespace pelmora

@@ -7,6 +7,7 @@
 
 #include "game/Geometry.h"
 #include "ui/BoardAccessible.h"
+#include "ui/Spoken.h"
 #include "ui/TileHolder.h"
 #include "widgets/Twips.h"
 
@@ -74,12 +75,17 @@ BoardSurface::BoardSurface(QWidget* parent) : QWidget(parent) {
     // Tab reaches it, and a press gives it the focus back.
     setFocusPolicy(Qt::StrongFocus);
     setAccessibleName(tr("Board"));
+    setAccessibleDescription(spoken::boardSize(kRows, kColumns));
 }
 
 void BoardSurface::drawBoard(const Board& board, const TileHolder& tiles) {
     const qreal ratio = devicePixelRatioF();
-    // The same board gives the same picture: nothing to redo.
-    if (hasDrawing_ && board == drawn_ && ratio == drawnRatio_) return;
+    // The same board gives the same picture: nothing to redo, and nothing is
+    // falling any more.
+    if (hasDrawing_ && board == drawn_ && ratio == drawnRatio_) {
+        if (QAccessible::isActive()) BoardAccessible::settled(this);
+        return;
+    }
     for (int column = 0; column < kColumns; ++column) {
         for (int row = 0; row < kRows; ++row) {
             const char code = board.at(row, column);
@@ -217,6 +223,7 @@ void BoardSurface::focusInEvent(QFocusEvent* event) {
 
 void BoardSurface::focusOutEvent(QFocusEvent* event) {
     QWidget::focusOutEvent(event);
+    if (QAccessible::isActive()) BoardAccessible::forgetNews(this);
     if (keyboardInUse_) update();
 }
 

@@ -6,15 +6,18 @@
 #include <QIcon>
 #include <QLabel>
 #include <QMenuBar>
+#include <QShortcut>
 #include <QTimer>
 #include <tuple>
 
 #include "game/Rules.h"
 #include "ui/BoardAccessible.h"
 #include "ui/BoardSurface.h"
+#include "ui/FocusAnnouncer.h"
 #include "ui/GameWords.h"
 #include "ui/MainLayout.h"
 #include "ui/Pictures.h"
+#include "ui/Spoken.h"
 #include "ui/StatusLabelAccessible.h"
 #include "ui/TileHolder.h"
 #include "widgets/ClickableLabel.h"
@@ -37,6 +40,9 @@ const std::pair<const char*, const char*> kSpokenNames[] = {
     {"Label10", QT_TRANSLATE_NOOP("pelmora::MainWindow", "Green boxes left")},
     {"Label12", QT_TRANSLATE_NOOP("pelmora::MainWindow", "Yellow boxes left")},
     {"Label4", QT_TRANSLATE_NOOP("pelmora::MainWindow", "Boxes left")}};
+
+// The key that has the status said.
+constexpr Qt::Key kStatusKey = Qt::Key_S;
 
 // Left-aligned from the top, over whatever lies behind it.
 QLabel* addLabel(QLabel* label, const char* name, const QString& text, TwipsRect place,
@@ -83,7 +89,8 @@ MainWindow::MainWindow(SoundPlayer& sound, RandomSource& random)
                                Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                                Qt::WindowCloseButtonHint),
       host_(sound, [this](const Board& board) { paintBoard(board); },
-            [this](const StatusTexts& texts) { showTexts(texts); }),
+            [this](const StatusTexts& texts) { showTexts(texts); },
+            [this](const Outcome& outcome) { tell(outcome); }),
       game_(host_, random),
       endProgram_([] { QCoreApplication::quit(); }) {
     BoardAccessible::install();
@@ -109,6 +116,10 @@ MainWindow::MainWindow(SoundPlayer& sound, RandomSource& random)
             });
     buildTopBands(client);
     buildMenus();
+    announcer_ = new FocusAnnouncer(this, dest_);
+    // S says the whole status wherever the player is in the window.
+    connect(new QShortcut(QKeySequence(kStatusKey), this), &QShortcut::activated, this,
+            [this] { announcer_->say(spoken::status(game_.standing())); });
     setFixedSize(client->width(), client->height() + menuBar()->sizeHint().height());
     wayland::frameWindow(*this);
 
@@ -219,6 +230,12 @@ void MainWindow::Form_Unload() {
 void MainWindow::paintBoard(const Board& board) {
     if (!pic_) pic_ = std::make_unique<TileHolder>();
     dest_->drawBoard(board, *pic_);
+}
+
+void MainWindow::tell(const Outcome& outcome) {
+    const bool boxesWillFall = outcome.removedBoxes > 0 || outcome.what == Outcome::What::Reshuffled;
+    announcer_->say(spoken::afterHandler(outcome),
+                    boxesWillFall ? FocusAnnouncer::When::Settled : FocusAnnouncer::When::Now);
 }
 
 void MainWindow::showTexts(const StatusTexts& texts) {

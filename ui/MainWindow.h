@@ -17,6 +17,7 @@ namespace pelmora {
 
 class BoardSurface;
 class ClickableLabel;
+class FocusAnnouncer;
 class SoundPlayer;
 class TileHolder;
 
@@ -49,6 +50,8 @@ private:
     void paintBoard(const Board& board);
     // Puts the game's status texts into the labels that show them.
     void showTexts(const StatusTexts& texts);
+    // Has a screen reader told what a handler did.
+    void tell(const Outcome& outcome);
 
     struct ShownText {
         QLabel* label;
@@ -59,6 +62,7 @@ private:
     Game game_;
     BoardSurface* dest_ = nullptr;
     QTimer* timer1_ = nullptr;
+    FocusAnnouncer* announcer_ = nullptr;
     std::unique_ptr<TileHolder> pic_;
     std::vector<ShownText> shownTexts_;
     std::function<void()> helpCommand_;

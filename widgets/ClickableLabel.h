@@ -14,6 +14,11 @@ public:
     explicit ClickableLabel(QWidget* parent = nullptr);
     explicit ClickableLabel(const QString& text, QWidget* parent = nullptr);
 
+    // A label that leads somewhere (opens a link) rather than doing
+    // something: a screen reader calls it a link, not a button.
+    void setLink(bool link) { link_ = link; }
+    bool isLink() const { return link_; }
+
 signals:
     void clicked();
 
@@ -25,6 +30,7 @@ protected:
 
 private:
     bool pressedInside_ = false;
+    bool link_ = false;
 };
 
 }  // namespace pelmora

@@ -23,6 +23,10 @@ void ClickableLabelAccessible::install() {
     Q_UNUSED(installed);
 }
 
+QAccessible::Role ClickableLabelAccessible::role() const {
+    return static_cast<ClickableLabel*>(widget())->isLink() ? QAccessible::Link : QAccessible::Button;
+}
+
 QString ClickableLabelAccessible::text(QAccessible::Text type) const {
     const QString own = QAccessibleWidget::text(type);
     if (type != QAccessible::Name || !own.isEmpty()) return own;
@@ -37,10 +41,6 @@ void ClickableLabelAccessible::doAction(const QString& actionName) {
     if (actionName == pressAction())
         QMetaObject::invokeMethod(static_cast<ClickableLabel*>(widget()), &ClickableLabel::clicked,
                                   Qt::QueuedConnection);
-}
-
-QStringList ClickableLabelAccessible::keyBindingsForAction(const QString& actionName) const {
-    return actionName == pressAction() ? QStringList{"Space", "Return"} : QStringList{};
 }
 
 }  // namespace pelmora

@@ -1,6 +1,7 @@
-// What assistive technology sees of a clickable label: a button named by
-// its text, whose press action clicks it, so a screen reader says "LEVEL UP,
-// button" and can activate it.
+// What assistive technology sees of a clickable label: a button, or a link
+// for one that leads somewhere, named by its text, whose press action clicks
+// it, so a screen reader says "LEVEL UP, button" or "Contact us, link" and
+// can activate it.
 #pragma once
 
 #include <QAccessibleWidget>
@@ -18,10 +19,10 @@ public:
     // since Qt settles a label's kind when its text first changes.
     static void install();
 
+    QAccessible::Role role() const override;
     QString text(QAccessible::Text type) const override;
     QStringList actionNames() const override;
     void doAction(const QString& actionName) override;
-    QStringList keyBindingsForAction(const QString& actionName) const override;
 };
 
 }  // namespace pelmora

@@ -182,21 +182,27 @@ private slots:
         QVERIFY(QTest::qWaitFor([&] { return window.isNull(); }));
     }
 
-    // To assistive technology each link is a button named by its text whose
-    // press action follows it.
-    void linksArePressableButtons() {
+    // To assistive technology each link is a link named by its text, telling
+    // where it leads, whose press action follows it; the version line says
+    // whose version it is.
+    void linksArePressableLinks() {
         AboutWindow* window = launch(launcher_);
         QVERIFY(window);
         QStringList names;
+        QStringList leadsTo;
         for (const char* name : {"Label5", "Label4", "Label7"}) {
             QAccessibleInterface* link = QAccessible::queryAccessibleInterface(window->findChild<QLabel*>(name));
-            QCOMPARE(link->role(), QAccessible::Button);
+            QCOMPARE(link->role(), QAccessible::Link);
             names << link->text(QAccessible::Name);
+            leadsTo << link->text(QAccessible::Description);
             QCOMPARE(link->actionInterface()->actionNames(), QStringList{QAccessibleActionInterface::pressAction()});
             link->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
         }
         QCOMPARE(names, QStringList({"Pelmora", kProductPage, "Contact us"}));
         QTRY_COMPARE(opened_, QStringList({kSupportMail, kProductPage, kMakersHome}));
+        QCOMPARE(leadsTo, opened_);
+        QCOMPARE(QAccessible::queryAccessibleInterface(window->findChild<QLabel*>("Label3"))->text(QAccessible::Name),
+                 QString("Pelmora, Version 1.0"));
     }
 
     void linkThatCannotBeOpenedChangesNothing() {

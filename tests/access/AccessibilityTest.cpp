@@ -13,11 +13,17 @@ namespace {
 
 // Every accessibility event, as (object name, event type, child, text).
 QStringList events;
+// What a screen reader presents for each focus event: the focused object's
+// name and description, as "name | description".
+QStringList presented;
 
 void recordEvent(QAccessibleEvent* event) {
     QString detail;
     if (event->type() == QAccessible::TextUpdated)
         detail = static_cast<QAccessibleTextUpdateEvent*>(event)->textInserted();
+    if (event->type() == QAccessible::Focus)
+        if (QAccessibleInterface* focused = event->accessibleInterface())
+            presented << focused->text(QAccessible::Name) + " | " + focused->text(QAccessible::Description);
     events << QString("%1 %2 %3 %4")
                   .arg(event->object() ? event->object()->objectName() : QString())
                   .arg(event->type(), 0, 16)
@@ -80,11 +86,14 @@ private slots:
         QTRY_VERIFY(QAccessible::isActive());
     }
 
-    void boardIsATableOfNamedCells() {
+    // A pane, for Orca reads a table's whole row at every move up or down;
+    // a table to anything that asks.
+    void boardIsAPaneWithATableOfNamedCells() {
         Session session(rowsBoard(kOnePair));
         QAccessibleInterface* board = accessible(&session.dest());
-        QCOMPARE(board->role(), QAccessible::Table);
+        QCOMPARE(board->role(), QAccessible::Pane);
         QCOMPARE(board->text(QAccessible::Name), QString("Board"));
+        QCOMPARE(board->text(QAccessible::Description), QString("7 rows, 13 columns"));
         QAccessibleTableInterface* table = board->tableInterface();
         QVERIFY(table);
         QCOMPARE(table->rowCount(), 7);
@@ -168,6 +177,44 @@ private slots:
         QCOMPARE(events.filter("dest").last(), said("dest", QAccessible::Focus, 1));
     }
 
+    // What a move did is said on whatever has the focus, as a new object
+    // carrying it as its description: at once for a selection, once the
+    // boxes have come to rest for a removal; old news goes with the focus.
+    void eachMoveIsSaidOnWhatHasTheFocus() {
+        Session session(rowsBoard(kOnePair));
+        session.key(Qt::Key_PageDown);
+        QAccessibleTableInterface* table = accessible(&session.dest())->tableInterface();
+        QAccessibleInterface* before = table->cellAt(6, 0);
+        presented.clear();
+        session.key(Qt::Key_Space);
+        QCOMPARE(presented, QStringList{"red box, selected | 2 boxes selected, worth 2000"});
+        QVERIFY(table->cellAt(6, 0) != before);  // a new object, or Orca says nothing
+
+        presented.clear();
+        session.key(Qt::Key_Space);  // removed: the blue box falling in pairs up
+        int ticks = 0;
+        for (; presented.isEmpty() && ticks < 10; ++ticks) session.tick();
+        QCOMPARE(presented, QStringList{"blue box, selected | removed 2 boxes for 2000 points; "
+                                        "2000 points; 2 boxes selected, worth 2000"});
+        QVERIFY(isSettled(session.game().board()) && ticks > 1);
+
+        session.key(Qt::Key_Right);
+        presented.clear();
+        session.key(Qt::Key_Left);
+        QCOMPARE(presented, QStringList{"blue box, selected | "});
+
+        session.key(Qt::Key_Tab);
+        presented.clear();
+        session.key(Qt::Key_S);
+        const QStringList left = session.texts({"Label6", "Label8", "Label10", "Label12"});
+        QTRY_COMPARE(presented, QStringList{QString("LEVEL UP | 2000 points; level 1; next level at 200000; "
+                                                    "2 boxes selected, worth 2000; %1 red, %2 blue, %3 green, "
+                                                    "%4 yellow boxes left; next Reset costs 15000")
+                                                .arg(left[0], left[1], left[2], left[3])});
+        session.key(Qt::Key_Backtab);
+        QVERIFY(session.label("Label3")->accessibleDescription().isEmpty());
+    }
+
     // Each figure has a name saying what it is, and its text; the captions,
     // the legend pictures and the background say nothing of their own.
     void labelsSayWhatTheyAre() {
@@ -183,6 +230,14 @@ private slots:
             QAccessibleTextInterface* text = label->textInterface();
             QVERIFY2(text, object);
             QCOMPARE(text->text(0, text->characterCount()), session.label(object)->text());
+            // Any offset is answered at once; off the text, with nothing.
+            int start = 0, end = 0;
+            QCOMPARE(text->textAtOffset(0, QAccessible::WordBoundary, &start, &end), session.label(object)->text());
+            QCOMPARE(end, text->characterCount());
+            for (int offset : {-1, text->characterCount(), INT_MAX})
+                QVERIFY(text->textAtOffset(offset, QAccessible::WordBoundary, &start, &end).isEmpty() &&
+                        text->textBeforeOffset(offset, QAccessible::SentenceBoundary, &start, &end).isEmpty() &&
+                        text->textAfterOffset(offset, QAccessible::CharBoundary, &start, &end).isEmpty());
         }
         QCOMPARE(accessible(session.label("NEXTLEVEL"))->text(QAccessible::Name), QString("NEXT LEVEL: 200000"));
         QAccessibleInterface* levelUp = accessible(session.label("Label3"));

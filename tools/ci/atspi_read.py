@@ -2,7 +2,7 @@
 """Plays Pelmora by keyboard while reading it as a screen reader does.
 
 Starts the game, finds it on the accessibility bus, and checks what a
-screen reader gets: the board as a 7 x 13 table of named cells, the cursor's
+screen reader gets: the board with a 7 x 13 table of named cells, the cursor's
 cell focused, the status labels' names and texts. Then it selects a group
 and removes it with keys sent to the X server, and checks the cell names and
 the labels again. Run it under tools/ci/with-a11y-bus.sh.
@@ -96,9 +96,9 @@ def main():
     game = subprocess.Popen([sys.argv[1]], env=dict(os.environ, SDL_AUDIODRIVER="dummy"))
     try:
         window = wait_for("the game's window on the bus", find_game)
-        board_table = wait_for("the board", lambda: find(window, lambda a: a.getRole() == pyatspi.ROLE_TABLE))
-        if board_table.name != "Board":
-            fail("the board is called %r" % board_table.name)
+        board_table = wait_for("the board", lambda: find(window, lambda a: a.name == "Board"))
+        if "Table" not in pyatspi.listInterfaces(board_table):
+            fail("the board has no table of cells")
         table = board_table.queryTable()
         if (table.nRows, table.nColumns) != (ROWS, COLUMNS):
             fail("the board reads as %d x %d" % (table.nRows, table.nColumns))

@@ -29,6 +29,7 @@
 #include "ui/GameWords.h"
 #include "ui/MainWindow.h"
 #include "ui/Pictures.h"
+#include "ui/Spoken.h"
 #include "ui/sound/SilentSoundPlayer.h"
 #include "ui/sound/SoundConstants.h"
 #include "widgets/Catalogues.h"
@@ -110,6 +111,15 @@ QJsonObject cellNames() {
     return names;
 }
 
+// The sentences a screen reader is told after each move, by their keys, in
+// the language installed now, filled in the page as on the desktop.
+QJsonObject spokenTemplates() {
+    QJsonObject templates;
+    for (const spoken::Template& sentence : spoken::templates())
+        templates[sentence.key] = spoken::text(sentence);
+    return templates;
+}
+
 // The grid by its first cell: the page's twin of cellRect steps from it.
 QJsonObject describeBoard() {
     const CellRect first = cellRect({0, 0});
@@ -155,6 +165,7 @@ QJsonObject describeLayout() {
         {"twipsPerPixel", kTwipsPerPixel},
         {"board", describeBoard()},
         {"sounds", QJsonArray{Game::kClearSound, Game::kWinSound}},
+        {"spoken", spokenTemplates()},
         {"sound", QJsonObject{
             {"graceMilliseconds", static_cast<int>(sound::kDrainGrace.count())},
             {"gracePercentOfLength", sound::kDrainGracePercentOfLength},
