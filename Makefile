@@ -15,8 +15,8 @@ all: build
 deps:
 	@./tools/install-deps.sh
 
-# What only the tests use, on top: the packager's checkers and a Wayland
-# compositor.
+# What only the tests use, on top: the packager's checkers, a Wayland
+# compositor and the screen reader.
 test-deps: deps
 	@./tools/install-deps.sh tools/debian-test-packages.txt
 
