@@ -2,6 +2,7 @@
 
 #include <emscripten.h>
 
+#include <string>
 #include <vector>
 
 #include "game/Rules.h"
@@ -18,6 +19,10 @@ EM_ASYNC_JS(void, pagePlaySound, (const char* url), {
 
 EM_ASYNC_JS(void, pageShowMessage, (const char* text, const char* title), {
     await Module.page.showMessage(UTF8ToString(text), UTF8ToString(title));
+});
+
+EM_JS(void, pageTell, (const char* outcome), {
+    Module.page.tell(JSON.parse(UTF8ToString(outcome)));
 });
 
 EM_JS(void, pageSetText, (const char* label, const char* text), {
@@ -50,7 +55,41 @@ constexpr ShownText kShownTexts[] = {
     {"Label10", &StatusTexts::Label10},     {"Label12", &StatusTexts::Label12},
 };
 
+// The names the page knows each kind of outcome by.
+const char* whatName(Outcome::What what) {
+    switch (what) {
+        case Outcome::What::Dealt: return "dealt";
+        case Outcome::What::Pressed: return "pressed";
+        case Outcome::What::LevelUp: return "levelUp";
+        case Outcome::What::NewGame: return "newGame";
+        case Outcome::What::AtTopLevel: return "atTopLevel";
+        case Outcome::What::Reshuffled: return "reshuffled";
+    }
+    return "";
+}
+
+std::string json(const Standing& standing) {
+    const ColourCounts& left = standing.boxesLeft;
+    return "{\"points\":" + std::to_string(standing.points) + ",\"level\":" + std::to_string(standing.level) +
+           ",\"nextLevelAt\":" + (standing.nextLevelAt ? std::to_string(*standing.nextLevelAt) : "null") +
+           ",\"nextResetCost\":" + std::to_string(standing.nextResetCost) +
+           ",\"selectedBoxes\":" + std::to_string(standing.selectedBoxes) +
+           ",\"selectionValue\":" + std::to_string(standing.selectionValue) +
+           ",\"boxesLeft\":{\"red\":" + std::to_string(left.red) + ",\"blue\":" + std::to_string(left.blue) +
+           ",\"green\":" + std::to_string(left.green) + ",\"yellow\":" + std::to_string(left.yellow) + "}}";
+}
+
 }  // namespace
+
+void BrowserHost::handled(const Outcome& outcome) {
+    const std::string told = std::string("{\"what\":\"") + whatName(outcome.what) +
+                             "\",\"removedBoxes\":" + std::to_string(outcome.removedBoxes) +
+                             ",\"removedValue\":" + std::to_string(outcome.removedValue) +
+                             ",\"selected\":" + (outcome.selected ? "true" : "false") +
+                             ",\"loneBox\":" + (outcome.loneBox ? "true" : "false") +
+                             ",\"after\":" + json(outcome.after) + "}";
+    pageTell(told.c_str());
+}
 
 void BrowserHost::paintBoard(const Board& board) {
     const auto cells = board.cells();

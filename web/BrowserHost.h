@@ -1,7 +1,8 @@
 // What the rules ask of the window system, done by the web page: the board
 // is painted on the page's canvas, the labels show the texts that changed,
 // sounds play through the page's audio and are waited for, the message box
-// is the page's own, and the program's folder is the page's own address.
+// is the page's own, the program's folder is the page's own address, and
+// what a handler did goes to the page, which says it to a screen reader.
 #pragma once
 
 #include <string>
@@ -22,6 +23,8 @@ public:
     std::string programFolder() const override;
     // Puts the texts that differ from those last shown into their labels.
     void textsChanged(const StatusTexts& texts) override;
+    // Hands the page the outcome's numbers, as JSON.
+    void handled(const Outcome& outcome) override;
 
 private:
     StatusTexts shown_;

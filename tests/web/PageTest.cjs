@@ -33,6 +33,17 @@ function recordPresses(page) {
   });
 }
 
+// Waits until the page's live region says `words`, as the desktop says them.
+async function hears(page, words) {
+  const region = '#main [data-control=spoken]';
+  await page.waitForFunction((selector, want) => document.querySelector(selector).textContent.trim() === want,
+    { timeout: 5000 }, region, words).catch(async () => {
+    assert.equal(await page.$eval(region, (spoken) => spoken.textContent.trim()), words);
+  });
+}
+
+const selectedIn = (state) => [...state.board].filter((code) => 'BGRY'.includes(code)).length;
+
 const tests = {
   async 'load: the first board, labels and menus as the desktop has them'(context) {
     await withGame(context, async (page) => {
@@ -128,6 +139,35 @@ const tests = {
       assert.equal(cells.length, g.rows * g.columns);
       for (const cell of cells) assert.ok(names.has(cell.name), `cell named "${cell.name}"`);
     }, recordPresses);
+  },
+
+  async 'a screen reader hears each move from a polite live region, in the desktop\'s words'(context) {
+    await withGame(context, async (page, oracle) => {
+      const at = await cellPoint(page, context.layout, await oracle.biggestGroup());
+      await page.mouse.click(at.pageX, at.pageY);
+      const selected = await oracle.send(`press ${at.x} ${at.y}`);
+      const n = selectedIn(selected);
+      await hears(page, `${n} boxes selected, worth ${selected.texts.SelPts}`);
+      await page.mouse.click(at.pageX, at.pageY);
+      const removed = await oracle.send(`press ${at.x} ${at.y}`);
+      const again = selectedIn(removed);  // a box falling into the cell may pair up at once
+      await hears(page, `removed ${n} boxes for ${500 * n * n} points; ${removed.texts.Pts} points` +
+        (again ? `; ${again} boxes selected, worth ${removed.texts.SelPts}` : ''));
+      const t = (await oracle.send('settle')).texts;
+      await page.keyboard.press('KeyS');
+      await hears(page, `${t.Pts} points; level 1; next level at 200000; ` +
+        (again ? `${again} boxes selected, worth ${t.SelPts}` : 'nothing selected') +
+        `; ${t.Label6} red, ${t.Label8} blue, ${t.Label10} green, ${t.Label12} yellow boxes left; next Reset costs 15000`);
+      await page.click('.menubar [data-control=mnuFile]');
+      await page.click('.menu [data-control=mnuFileNew]');
+      await hears(page, `reshuffled; ${Number(t.Pts) - 15000} points; next Reset costs 35000`);
+      await page.click('#main [data-control=Label3]');
+      await page.waitForSelector('[data-control=message]');
+      await page.keyboard.press('Enter');
+      await hears(page, 'new game; level 1; 0 points');
+      assert.equal(await page.$eval('#main [data-control=spoken]', (region) => region.getAttribute('aria-live')),
+        'polite');
+    });
   },
 
   async 'LEVEL UP too early: the box says no, OK by key or mouse starts over'(context) {

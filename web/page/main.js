@@ -11,10 +11,14 @@ import { MenuBar } from './menus.js';
 import { SoundPlayer } from './sound.js';
 import { loadTileSheet } from './tilesheet.js';
 import { carriedBytes, carriedText } from './carried.js';
+import { Speech } from './speech.js';
 
 // The folder of the page itself, without its last "/": where the game
 // looks for its sound files, as the desktop looks beside the program.
 const programFolder = new URL('.', location.href).href.replace(/\/$/, '');
+
+// The key that has the status said, wherever the player is in the window.
+const kStatusKey = 's';
 
 // The layout table is a few dozen kilobytes, the game's code a few dozen
 // more; anything far larger is not them.
@@ -34,7 +38,7 @@ async function loadLayout() {
   }
   if (text.length > kLargestLayoutBytes) throw new Error('layout.json is too large');
   const layout = JSON.parse(text);
-  if (!layout.main || !layout.about || !layout.board) throw new Error('layout.json lacks a window');
+  if (!layout.main || !layout.about || !layout.board || !layout.spoken) throw new Error('layout.json lacks a window');
   return layout;
 }
 
@@ -156,6 +160,13 @@ async function start() {
     if (!event.repeat) events.levelUp();
   });
 
+  const speech = new Speech(root, layout.spoken);
+  root.addEventListener('keydown', (event) => {
+    if (event.key !== kStatusKey || event.altKey || event.ctrlKey || event.metaKey || event.repeat) return;
+    event.preventDefault();
+    speech.sayStatus();
+  });
+
   const sound = new SoundPlayer(layout.sound);
   const board = window_.board;
   const [loaded, tiles] = await Promise.all([modulePromise, tilesPromise]);
@@ -167,6 +178,7 @@ async function start() {
     showMessage: (text, title) => showMessage(shownGameText(layout.gameWords, text),
       shownGameText(layout.gameWords, title), layout.main.menuFont, board.element),
     programFolder: () => programFolder,
+    tell: (outcome) => speech.told(outcome),
     setText: (name, text) => {
       const label = window_.controls.get(name);
       if (label) label.textContent = shownGameText(layout.gameWords, text);
