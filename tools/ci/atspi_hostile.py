@@ -1,4 +1,4 @@
-#!/usr/bin/python3
+#!/usr/bin/python3 -B
 """Calls every object the game puts on the accessibility bus with rows,
 columns, indexes and offsets off the object, and missing arguments, as any
 program on the player's session may; the game must live and answer.
@@ -11,17 +11,17 @@ Usage: atspi_hostile.py PATH-TO-PELMORA
 import os
 import subprocess
 import sys
-import time
 
 import gi
 gi.require_version("Atspi", "2.0")
 from gi.repository import Gio, GLib  # noqa: E402
 import pyatspi  # noqa: E402
 
+from bus_helpers import fail, wait_for  # noqa: E402
+
 LOW, HIGH = -2**31, 2**31 - 1
 CALL_SECONDS = 3
 ANSWER_SECONDS = 2
-DEADLINE_SECONDS = 20
 
 # By interface: (method, signature, arguments). None: no arguments at all,
 # whatever the method takes.
@@ -55,24 +55,6 @@ HOSTILE = {
 }
 PROPERTIES = [("GetAll", "(s)", ("org.a11y.atspi.Accessible",)), ("Get", "(s)", ("org.a11y.atspi.Text",)),
               ("Get", None, None)]
-
-
-def fail(message):
-    print("atspi_hostile: FAIL: " + message, file=sys.stderr)
-    sys.exit(1)
-
-
-def wait_for(what, condition):
-    deadline = time.monotonic() + DEADLINE_SECONDS
-    while time.monotonic() < deadline:
-        try:
-            found = condition()
-        except Exception:  # the bus may answer for a half-built object
-            found = None
-        if found:
-            return found
-        time.sleep(0.05)
-    fail("timed out waiting for " + what)
 
 
 def game_windows():

@@ -1,4 +1,4 @@
-#!/usr/bin/python3
+#!/usr/bin/python3 -B
 """Plays Pelmora by keyboard while reading it as a screen reader does.
 
 Starts the game, finds it on the accessibility bus, and checks what a
@@ -11,44 +11,15 @@ Usage: atspi_read.py PATH-TO-PELMORA
 import os
 import subprocess
 import sys
-import time
 
 import pyatspi
 
+from bus_helpers import fail, game_window, wait_for
+
 ROWS, COLUMNS = 7, 13
-DEADLINE_SECONDS = 20
 COLOURS = ("blue", "green", "red", "yellow")
 LABELS = ("Points", "Selection value", "Current level", "Reset cost", "Red boxes left",
           "Blue boxes left", "Green boxes left", "Yellow boxes left")
-
-
-def fail(message):
-    print("atspi_read: FAIL: " + message, file=sys.stderr)
-    sys.exit(1)
-
-
-def wait_for(what, condition):
-    """Polls the bus until condition() gives something true, or fails."""
-    deadline = time.monotonic() + DEADLINE_SECONDS
-    while time.monotonic() < deadline:
-        try:
-            found = condition()
-        except Exception:  # the bus may answer for a half-built object
-            found = None
-        if found:
-            return found
-        time.sleep(0.05)
-    fail("timed out waiting for " + what)
-
-
-def find_game():
-    for app in pyatspi.Registry.getDesktop(0):
-        if app is None:
-            continue
-        for window in app:
-            if window is not None and window.name == "Pelmora":
-                return window
-    return None
 
 
 def find(root, predicate):
@@ -95,7 +66,7 @@ def press(*keys):
 def main():
     game = subprocess.Popen([sys.argv[1]], env=dict(os.environ, SDL_AUDIODRIVER="dummy"))
     try:
-        window = wait_for("the game's window on the bus", find_game)
+        window = wait_for("the game's window on the bus", game_window)
         board_table = wait_for("the board", lambda: find(window, lambda a: a.name == "Board"))
         if "Table" not in pyatspi.listInterfaces(board_table):
             fail("the board has no table of cells")
@@ -174,7 +145,7 @@ def main():
         wait_for("the File menu", lambda: find(window, lambda a: a.name == "Quit"
                                                 and a.getState().contains(pyatspi.STATE_SHOWING)))
         press("Up", "Return")
-        if game.wait(timeout=DEADLINE_SECONDS) != 0:
+        if game.wait(timeout=20) != 0:
             fail("the game ended with status %d" % game.returncode)
     finally:
         if game.poll() is None:

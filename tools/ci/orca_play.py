@@ -1,4 +1,4 @@
-#!/usr/bin/python3
+#!/usr/bin/python3 -B
 """Plays Pelmora by keys with Orca, the screen reader Debian ships, at its
 default settings, and checks what Orca says at each step.
 
@@ -22,6 +22,8 @@ import tempfile
 import time
 
 import pyatspi
+
+from bus_helpers import application, fail, game_window, wait_for
 
 DEADLINE_SECONDS = 30
 STEP_SECONDS = 0.8     # at least this long per step
@@ -74,38 +76,8 @@ STEPS = [
 ]
 
 
-def fail(message):
-    print("orca_play: FAIL: " + message, file=sys.stderr)
-    sys.exit(1)
-
-
-def wait_for(what, condition, seconds=DEADLINE_SECONDS):
-    deadline = time.monotonic() + seconds
-    while time.monotonic() < deadline:
-        try:
-            found = condition()
-        except Exception:  # the bus may answer for a half-built object
-            found = None
-        if found:
-            return found
-        time.sleep(0.1)
-    fail("timed out waiting for " + what)
-
-
-def application(name):
-    for app in pyatspi.Registry.getDesktop(0):
-        if app is not None and app.name == name:
-            return app
-    return None
-
-
-def window(title):
-    app = application("Pelmora")
-    return next((w for w in app if w is not None and w.name == title), None) if app else None
-
-
 def showing(title, item):
-    found = pyatspi.utils.findDescendant(window(title), lambda a: a.name == item)
+    found = pyatspi.utils.findDescendant(game_window(title), lambda a: a.name == item)
     return found is not None and found.getState().contains(pyatspi.STATE_SHOWING)
 
 
@@ -118,12 +90,12 @@ def act(action, game):
     verb, _, rest = action.partition(" ")
     if verb == "focus":  # what a window manager does for a window shown or closed
         title = "Pelmora" if rest == "main" else rest
-        wait_for(title, lambda: window(title))
+        wait_for(title, lambda: game_window(title))
         xdotool("search", "--sync", "--name", "^%s$" % re.escape(title), "windowfocus", "--sync")
     elif verb == "wait":
-        wait_for(rest, lambda: window(rest))
+        wait_for(rest, lambda: game_window(rest))
     elif verb == "gone":
-        wait_for(rest + " to close", lambda: window(rest) is None)
+        wait_for(rest + " to close", lambda: game_window(rest) is None)
     elif verb == "menu":  # the menu's key again if the first press was lost
         keys, _, item = rest.partition(" ")
         for _ in range(3):
@@ -220,7 +192,7 @@ def main():
         wait_for("Orca on the accessibility bus", lambda: application("orca"))
         time.sleep(2)  # Orca registers its listeners after it appears
         game = start([sys.argv[1]], env)
-        wait_for("the game on the bus", lambda: window("Pelmora"))
+        wait_for("the game on the bus", lambda: game_window())
         for name, actions, _ in STEPS:
             times.append(seconds_of_day(datetime.datetime.now()))
             for action in actions:
