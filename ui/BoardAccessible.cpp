@@ -13,6 +13,7 @@ namespace {
 
 // Children are the cells row by row, as Qt's own tables number them.
 int indexOf(Cell cell) { return cell.row * kColumns + cell.column; }
+Cell cellOf(int index) { return {index / kColumns, index % kColumns}; }
 
 QAccessibleInterface* boardFactory(const QString& className, QObject* object) {
     if (className != QLatin1String(BoardSurface::staticMetaObject.className())) return nullptr;
@@ -80,7 +81,7 @@ void BoardAccessible::forgetNews(BoardSurface* surface) {
 void BoardAccessible::focusCell(int index) {
     if (!news_.isEmpty() && !waitsForRest_) {
         // A new object for the same cell: Orca presents it, news and all.
-        auto* fresh = new BoardCellAccessible(surface(), {index / kColumns, index % kColumns});
+        auto* fresh = new BoardCellAccessible(surface(), cellOf(index));
         fresh->setNews(std::exchange(news_, {}));
         QAccessible::registerAccessibleInterface(fresh);
         child(index);  // the cells exist from here on
@@ -119,7 +120,7 @@ QAccessibleInterface* BoardAccessible::child(int index) const {
     if (index < 0 || index >= kCells) return nullptr;
     if (cells_.isEmpty()) cells_.resize(kCells, nullptr);
     if (!cells_[index]) {
-        cells_[index] = new BoardCellAccessible(surface(), {index / kColumns, index % kColumns});
+        cells_[index] = new BoardCellAccessible(surface(), cellOf(index));
         QAccessible::registerAccessibleInterface(cells_[index]);
     }
     return cells_[index];
