@@ -23,10 +23,11 @@ constexpr Qt::WindowFlags kFixedWindowFlags = Qt::Window | Qt::CustomizeWindowHi
                                               Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                                               Qt::MSWindowsFixedSizeDialogHint;
 
-// A link, which a screen reader names with where it leads.
+// A link, which a screen reader names with where it leads, unless its own
+// text says so already.
 void leadsTo(ClickableLabel* label, const char* link) {
     label->setLink(true);
-    label->setAccessibleDescription(QString::fromUtf8(link));
+    if (label->text() != QLatin1String(link)) label->setAccessibleDescription(QString::fromUtf8(link));
 }
 
 void setTextColour(QWidget* widget, const QColor& colour) {

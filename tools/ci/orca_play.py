@@ -164,7 +164,7 @@ def check(name, said, expected, echoes):
     cells = [u for u in said if CELL_NAME.match(u)]
     if len(cells) > 1 and name in MOVES:
         return "named %d cells for one move" % len(cells)
-    repeated = {u for u in said if said.count(u) > 1 and u not in echoes}
+    repeated = {u for u in said if sum(u in other for other in said) > 1 and u not in echoes}
     if repeated:
         return "said %s twice" % sorted(repeated)
     return None
