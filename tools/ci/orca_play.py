@@ -15,6 +15,7 @@ Usage: orca_play.py PATH-TO-DEALT-GAME
 import datetime
 import os
 import re
+import shutil
 import signal
 import subprocess
 import sys
@@ -226,7 +227,8 @@ def main():
         if fault:
             faults.append("%s: %s" % (name, fault))
     if faults:
-        fail("Orca " + "; ".join(faults))
+        fail("Orca " + "; ".join(faults) + " (its log: %s)" % log)
+    shutil.rmtree(scratch)  # kept when something failed, for its log
     print("orca_play: %d steps, Orca said at each what the player needs" % len(STEPS))
 
 
