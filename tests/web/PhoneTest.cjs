@@ -5,6 +5,8 @@
 // Usage: node PhoneTest.cjs WEB_DIR TRANSCRIPT_PROGRAM
 'use strict';
 const assert = require('assert/strict');
+const fs = require('fs');
+const path = require('path');
 const { serve, openGame } = require('./browser.cjs');
 const { withGame, runTests } = require('./harness.cjs');
 const { readState, expectState, cellPoint } = require('./scenes.cjs');
@@ -55,6 +57,36 @@ async function blurredShare(page, { canvas }, ratio) {
   }, shot, Math.round(canvas.left * ratio), Math.round(canvas.top * ratio));
 }
 
+// Which drawings the window shows now, plain (1) or double-size (2): those
+// of the legend pictures, and those a blue box on the board was stretched
+// from, told by which of the two it is nearer to.
+function shownDrawings(page, grid, twipsPerPixel) {
+  const drawing = (file) => fs.readFileSync(path.join(__dirname, '../../assets', file)).toString('base64');
+  return page.evaluate(async (g, perPixel, plain, double) => {
+    const canvas = document.querySelector('#main canvas');
+    const ratio = canvas.width / parseFloat(canvas.style.width);
+    const index = [...document.querySelectorAll('#main [role=gridcell]')].findIndex((cell) => cell.dataset.code === 'b');
+    const edge = (twips) => Math.round((twips * ratio) / perPixel);
+    const [left, top] = [edge(g.left + (index % g.columns) * g.cellWidth), edge(g.top + Math.floor(index / g.columns) * g.cellHeight)];
+    const [width, height] = [edge(g.left + (index % g.columns + 1) * g.cellWidth) - left, edge(g.top + (Math.floor(index / g.columns) + 1) * g.cellHeight) - top];
+    const pixels = (source, ...from) => {
+      const copy = new OffscreenCanvas(width, height).getContext('2d');
+      copy.imageSmoothingQuality = 'high';
+      copy.drawImage(source, ...from, 0, 0, width, height);
+      return copy.getImageData(0, 0, width, height).data;
+    };
+    const drawn = pixels(canvas, left, top, width, height);
+    const distance = async (base64) => {
+      const bytes = Uint8Array.from(atob(base64), (c) => c.charCodeAt(0));
+      const made = pixels(await createImageBitmap(new Blob([bytes], { type: 'image/png' })));
+      return drawn.reduce((sum, value, i) => sum + Math.abs(value - made[i]), 0);
+    };
+    const legend = document.querySelector('#main img[data-picture]').currentSrc;
+    return { legend: legend.endsWith('@2x.png') ? 2 : 1,
+      board: (await distance(double)) < (await distance(plain)) ? 2 : 1 };
+  }, grid, twipsPerPixel, drawing('b.png'), drawing('b@2x.png'));
+}
+
 const tests = {
   async 'phones and tablets: the window fills the screen, turned either way, sharp at 1, 2 and 3'(context) {
     const { page, errors } = await openGame(context.browser, context.url,
@@ -64,8 +96,11 @@ const tests = {
         .map((entry) => entry.name.replace(/.*\//, '')).filter((name) => name.startsWith('tiles')));
       assert.deepEqual(tiles, [], 'the sharp tiles come inside the page');
       const board = (await readState(page)).board;
+      // The last is as large as a desktop browser's: the window at about twice
+      // its size on a plain screen.
       const screens = [kPortraitPhone, phone(844, 390, 3), phone(820, 1180, 2), phone(1180, 820, 2),
-        phone(600, 960, 1), phone(960, 600, 1)];
+        phone(600, 960, 1), phone(960, 600, 1), phone(1300, 1040, 1)];
+      const destWidth = context.layout.main.controls.find((control) => control.name === 'dest').width;
       for (const screen of screens) {
         await page.setViewport(screen);  // a turn of the phone: the page is not loaded again
         await page.evaluate(() => new Promise((resolve) => requestAnimationFrame(() => requestAnimationFrame(resolve))));
@@ -78,6 +113,10 @@ const tests = {
         if (screen.height > screen.width) assert.ok(shown.main.width > screen.width - 1, `${what}: full width`);
         assert.deepEqual(shown.scrolled, [0, 0, 0, 0], `${what}: scrolling`);
         assert.equal(shown.backing, Math.round(shown.canvas.width * screen.deviceScaleFactor), `${what}: canvas pixels`);
+        await page.waitForNetworkIdle({ idleTime: 100 });  // the other drawings, where they suit better
+        const sharp = (shown.canvas.width / destWidth) * screen.deviceScaleFactor >= 1.5 ? 2 : 1;
+        assert.deepEqual(await shownDrawings(page, context.layout.board, context.layout.twipsPerPixel),
+          { legend: sharp, board: sharp }, `${what}: drawings`);
         const share = await blurredShare(page, shown, screen.deviceScaleFactor);
         assert.ok(share < 0.01, `${what}: ${share} of the board's pixels are not the canvas's own`);
       }

@@ -1,5 +1,6 @@
 // `dest`: the board drawn on a canvas, sharp at the screen's pixel ratio,
 // and the presses on it reported in twips from its inner corner.
+import { drawingsFor } from './fit.js';
 import { loadTileSheet } from './tilesheet.js';
 
 // Tile picture for a cell code: "b" for a blue box, "bh" for a blue box
@@ -109,14 +110,6 @@ export class BoardView {
       }
       event.preventDefault();
     });
-    // On a screen of another pixel ratio, the drawings for that ratio.
-    const watchRatio = () => matchMedia(`(resolution: ${window.devicePixelRatio}dppx)`)
-      .addEventListener('change', async () => {
-        watchRatio();
-        await this.loadTiles();
-        this.paint();
-      }, { once: true });
-    watchRatio();
   }
 
   // The board for assistive technology: a grid of rows of cells, each named
@@ -171,16 +164,19 @@ export class BoardView {
     });
   }
 
-  // Loads the eight tile pictures, in the drawings that suit the screen's
-  // pixel ratio; resolves when all are in.
-  async loadTiles() {
-    this.setTiles(await loadTileSheet(window.devicePixelRatio || 1));
+  // The drawings that suit the board as it is drawn: its scale on the page
+  // times the screen's pixel ratio.
+  drawings() {
+    return drawingsFor(this.scale * (window.devicePixelRatio || 1));
   }
 
-  // `tiles`: tile name -> picture, as loadTileSheet gives them.
-  setTiles(tiles) {
+  // `tiles`: tile name -> picture, in `drawings`, as loadTileSheet gives
+  // them.
+  setTiles(tiles, drawings) {
     this.tiles = tiles;
+    this.tileDrawings = drawings;
     this.stretched = new Map();
+    this.painted = null;
   }
 
   // A tile stretched to the cell once, at the screen's ratio, as the
@@ -219,9 +215,20 @@ export class BoardView {
 
   // The window is drawn at `scale` on the page: the canvas takes the device
   // pixels of that size, one to one.
+  // Scaled or moved to a screen where the other drawings are the sharper
+  // ones, it takes those.
   setScale(scale) {
     this.scale = scale;
     this.paint();
+    const drawings = this.drawings();
+    if (this.tileDrawings && drawings !== this.tileDrawings) {
+      this.tileDrawings = drawings;  // asked for once, however often the fit changes meanwhile
+      loadTileSheet(drawings).then((tiles) => {
+        if (drawings !== this.drawings()) return;
+        this.setTiles(tiles, drawings);
+        this.paint();
+      }).catch((error) => console.warn(error.message));
+    }
   }
 
   paint() {

@@ -1,5 +1,6 @@
 // Builds controls from the layout table the desktop build exports: each at
 // its rectangle in CSS pixels, with its font, colour and text.
+import { currentDrawings } from './fit.js';
 
 // "&File" -> text "File", access key "f", with the key's letter underlined.
 export function accessText(caption) {
@@ -32,7 +33,7 @@ export function place(element, control) {
   return element;
 }
 
-// A picture at 1x, with its double-size drawing for sharper screens; with
+// A picture at its own size, drawn plain or double-size (showPicture); with
 // `now` false it stays empty until showPicture(image).
 export function picture(name, now = true) {
   const image = new Image();
@@ -43,10 +44,13 @@ export function picture(name, now = true) {
   return image;
 }
 
+// In the drawings that suit the window as it is drawn now (a desktop
+// browser may draw it at twice its size on a plain screen); the one
+// candidate's density keeps the picture at its own size either way.
 export function showPicture(image) {
   const name = image.dataset.picture;
-  image.srcset = `assets/${name}.png 1x, assets/${name}@2x.png 2x`;
-  image.src = `assets/${name}.png`;
+  const drawings = currentDrawings();
+  image.srcset = `assets/${name}${drawings === 2 ? '@2x' : ''}.png ${drawings}x`;
 }
 
 export function label(control) {

@@ -6,10 +6,25 @@
 
 let windowScale = 1;
 const kScalePlaces = 10000;
+// From one and a half device pixels to the window's pixel on, the
+// double-size drawings are the sharper ones, whatever makes the pixels
+// bigger: the screen or the window's scale.
+const kDoubleSizeFrom = 1.5;
 
 // The scale the main window is drawn at.
 export function currentScale() {
   return windowScale;
+}
+
+// Which drawings suit `ratio` device pixels to the window's pixel: 1 for
+// the plain ones, 2 for the double-size ones.
+export function drawingsFor(ratio) {
+  return ratio >= kDoubleSizeFrom ? 2 : 1;
+}
+
+// The drawings that suit the window as it is now drawn.
+export function currentDrawings() {
+  return drawingsFor(windowScale * (window.devicePixelRatio || 1));
 }
 
 function viewport() {

@@ -5,7 +5,7 @@ import { BoardView } from './board.js';
 import { buildControls, picture, place, showPicture } from './controls.js';
 import { AboutWindow, showMessage, usePageTexts } from './dialogs.js';
 import { EventQueue } from './events.js';
-import { WindowFit } from './fit.js';
+import { currentDrawings, WindowFit } from './fit.js';
 import { localise, shownGameText } from './language.js';
 import { MenuBar } from './menus.js';
 import { SoundPlayer } from './sound.js';
@@ -74,16 +74,23 @@ function buildMainWindow(root, layout, events) {
   return { menuBar, client, board, controls };
 }
 
+// The background and the legend pictures in the drawings that suit the
+// window as it is drawn now.
+function showPictures(root, client, background) {
+  const drawings = currentDrawings();
+  client.dataset.drawings = String(drawings);
+  client.style.backgroundImage =
+    `image-set(url("assets/${background}${drawings === 2 ? '@2x' : ''}.png") ${drawings}x)`;
+  root.querySelectorAll('img[data-picture]').forEach(showPicture);
+}
+
 // What the first board does not need, fetched once it is on the screen, so
 // that a slow phone shows the board sooner: the background and the legend
 // pictures, the fonts, the sounds (a sound played before it is in waits for
 // it), and the copy of the game's own files that lets it start and play
 // offline next time.
 function loadTheRest(root, client, layout, sound) {
-  const background = layout.main.background;
-  client.style.backgroundImage =
-    `image-set(url("assets/${background}.png") 1x, url("assets/${background}@2x.png") 2x)`;
-  root.querySelectorAll('img[data-picture]:not([src])').forEach(showPicture);
+  showPictures(root, client, layout.main.background);
 
   const fonts = document.createElement('link');
   fonts.rel = 'stylesheet';
@@ -110,7 +117,6 @@ async function start() {
   // takes a while.
   const code = carriedBytes('game-code', kLargestGameBytes);
   const modulePromise = createPelmora({ page: {}, locateFile: (file) => file, ...(code ? { wasmBinary: code } : {}) });
-  const tilesPromise = loadTileSheet(window.devicePixelRatio || 1);
   const layout = await loadLayout();
   const language = await localise(layout);
   document.documentElement.lang = language;
@@ -148,7 +154,17 @@ async function start() {
     mnuFileQuit: () => queue.post('click', async () => quit()),
     mnuaswitch: () => queue.post('click', async () => about.show()),
   });
-  new WindowFit(root, window_.board).apply();  // the window is whole: its menu bar is in
+  const fit = new WindowFit(root, window_.board);
+  fit.apply();  // the window is whole: its menu bar is in
+  // The tiles in the drawings that suit the window's size on this screen.
+  const tileDrawings = currentDrawings();
+  const tilesPromise = loadTileSheet(tileDrawings);
+  // Pictures already shown follow the window to a size or screen where the
+  // other drawings are the sharper ones.
+  fit.onChange(() => {
+    const shown = window_.client.dataset.drawings;
+    if (shown && shown !== String(currentDrawings())) showPictures(root, window_.client, layout.main.background);
+  });
   // "LEVEL UP" answers a click, and Enter or Space once Tab has reached it.
   const levelUp = window_.controls.get('Label3');
   levelUp.setAttribute('role', 'button');
@@ -170,7 +186,7 @@ async function start() {
   const sound = new SoundPlayer(layout.sound);
   const board = window_.board;
   const [loaded, tiles] = await Promise.all([modulePromise, tilesPromise]);
-  board.setTiles(tiles);
+  board.setTiles(tiles, tileDrawings);
   module = loaded;
   Object.assign(module.page, {
     drawBoard: (codes) => board.draw(codes),

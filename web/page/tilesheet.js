@@ -26,11 +26,10 @@ function pngLength(bytes, at) {
   return 0;
 }
 
-// The tile pictures for a screen of `ratio` device pixels to the pixel (the
-// double-size drawings from 1.5 on, as the page's preload picks them), as a
-// map from tile name to a decoded picture.
-export async function loadTileSheet(ratio) {
-  const sharp = ratio >= 1.5;
+// The tile pictures in the plain (`drawings` 1) or the double-size (2)
+// drawings, as a map from tile name to a decoded picture.
+export async function loadTileSheet(drawings) {
+  const sharp = drawings === 2;
   let bytes = sharp ? carriedBytes('tiles@2x', kLargestBytes) : null;
   if (!bytes) {
     const response = await fetch(`assets/tiles${sharp ? '@2x' : ''}.bin`);
