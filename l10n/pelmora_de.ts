@@ -173,7 +173,7 @@
     </message>
     <message>
         <source>Reset cost</source>
-        <translation>Mischpreis</translation>
+        <translation>Mischkosten</translation>
     </message>
     <message>
         <source>Red boxes left</source>
@@ -205,7 +205,7 @@
     </message>
     <message>
         <source>Reset Cost:</source>
-        <translation>Mischpreis:</translation>
+        <translation>Mischen:</translation>
     </message>
     <message>
         <source>LEVEL UP</source>
@@ -247,7 +247,7 @@
     <message>
         <source>removed %1 boxes for %2 points; %3 points</source>
         <extracomment>Said after a removal: %1 boxes removed, %2 points earned, %3 points in all.</extracomment>
-        <translation>%1 Kästchen entfernt für %2 Punkte; %3 Punkte</translation>
+        <translation>%1 Kästchen für %2 Punkte entfernt; %3 Punkte</translation>
     </message>
     <message>
         <source>reshuffled; %1 points; next Reset costs %2</source>

@@ -173,7 +173,7 @@
     </message>
     <message>
         <source>Reset cost</source>
-        <translation>Costo di Rimescola</translation>
+        <translation>Costo del rimescolamento</translation>
     </message>
     <message>
         <source>Red boxes left</source>
@@ -252,7 +252,7 @@
     <message>
         <source>reshuffled; %1 points; next Reset costs %2</source>
         <extracomment>Said after Reset: %1 points in all now, %2 the price of the next Reset.</extracomment>
-        <translation>rimescolato; %1 punti; il prossimo Rimescola costa %2</translation>
+        <translation>rimescolato; %1 punti; il prossimo rimescolamento costa %2</translation>
     </message>
     <message>
         <source>level %1; next level at %2</source>
@@ -287,7 +287,7 @@
     <message>
         <source>next Reset costs %1</source>
         <extracomment>The status&apos;s last part: the price in points of the next Reset.</extracomment>
-        <translation>il prossimo Rimescola costa %1</translation>
+        <translation>il prossimo rimescolamento costa %1</translation>
     </message>
     <message>
         <source>%1; %2</source>

@@ -252,7 +252,7 @@
     <message>
         <source>reshuffled; %1 points; next Reset costs %2</source>
         <extracomment>Said after Reset: %1 points in all now, %2 the price of the next Reset.</extracomment>
-        <translation>embaralhado; %1 pontos; o próximo embaralhar custa %2</translation>
+        <translation>embaralhado; %1 pontos; embaralhar de novo custa %2</translation>
     </message>
     <message>
         <source>level %1; next level at %2</source>
@@ -287,7 +287,7 @@
     <message>
         <source>next Reset costs %1</source>
         <extracomment>The status&apos;s last part: the price in points of the next Reset.</extracomment>
-        <translation>o próximo embaralhar custa %1</translation>
+        <translation>embaralhar de novo custa %1</translation>
     </message>
     <message>
         <source>%1; %2</source>
