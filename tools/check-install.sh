@@ -168,9 +168,10 @@ check_plays() {
     fi
 }
 
-# An X server of our own, as a desktop has.
+# An X server of our own, as a desktop has; one that does not reset when
+# its last client leaves, which would refuse the next one meanwhile.
 start_xvfb() {
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$scratch/display" 2>/dev/null &
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$scratch/display" 2>/dev/null &
     xvfb_pid=$!
     for _ in $(seq 50); do
         [ -s "$scratch/display" ] && break

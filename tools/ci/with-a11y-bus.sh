@@ -6,7 +6,10 @@
 set -eu
 if [ -z "${PELMORA_A11Y_SESSION:-}" ]; then
     export PELMORA_A11Y_SESSION=1
-    exec xvfb-run -a -s "-screen 0 1024x768x24" dbus-run-session -- "$0" "$@"
+    # -noreset: an X server resets when its last client leaves, and a client
+    # that connects meanwhile is refused, as the game was when the session's
+    # first clients had just left.
+    exec xvfb-run -a -s "-screen 0 1024x768x24 -noreset" dbus-run-session -- "$0" "$@"
 fi
 
 launcher=/usr/libexec/at-spi-bus-launcher
